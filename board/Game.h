@@ -1,0 +1,139 @@
+// The game: every piece of state the windows share, and the procedures that work on it.
+#pragma once
+
+#include "board/PieceModel.h"
+#include "collection/FigureCollection.h"
+#include "platform/Colour.h"
+#include "platform/Host.h"
+#include "platform/Surface.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace kalido {
+
+inline constexpr int NoPiece = -1;
+
+// Mouse buttons and modifier masks as the event procedures receive them.
+inline constexpr int LeftButton = 1, RightButton = 2, MiddleButton = 4;
+inline constexpr int ShiftMask = 1, CtrlMask = 2, AltMask = 4;
+// Key codes of the board's keys.
+inline constexpr int KeyTab = 9, KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
+inline constexpr int KeyPad2 = 98, KeyPad4 = 100, KeyPad6 = 102, KeyPad8 = 104;
+
+// Board size in pixels, and the bounds a dropped piece's reference point must keep.
+inline constexpr int BoardWidth = 350, BoardHeight = 390;
+inline constexpr int DropMinX = 20, DropMinY = 20, DropMaxX = 330, DropMaxY = 365;
+
+class Game : public PieceModel, public FigureCollection {
+public:
+    explicit Game(Host& host);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    static constexpr const char* AppTitle = "Kalido";
+    static constexpr const char* DefaultShapesFile = "KALIDO.kal";
+
+    // --- Module state set up at start-up
+    std::string AppDir;
+    std::string CrLf = "\n\r";
+    std::int16_t YesValue = 1;
+    std::int16_t NoValue = 0;
+    float ScaleX = 1, ScaleY = 1;
+    std::string ShapesFile = DefaultShapesFile;
+    int SelectedPiece = NoPiece;
+    std::int16_t Difficulty = 3;
+    std::int16_t DesignMode = 0;
+    std::int16_t SoundOn = 0;
+    PerPiece<Colour> PieceColor{};
+    PerPiece<int> PieceQBColor{};
+    Colour BoardBackColor = QBColor(7);
+    Colour DragLineColor = QBColor(15);
+    Colour FigureColor = QBColor(0);
+    int CurrentFigure = 1;
+    int HotButton = -1;
+
+    // --- Drawing scratch, shared by the drawing and the board handlers
+    int DrawX = 0, DrawY = 0, CurOrient = 0;
+    std::array<PolyPoint, 11> PiecePoly{};
+
+    // --- Board interaction
+    std::int16_t DragFirstMove = 0;
+    float DragStartX = 0, DragStartY = 0;
+    PerPiece<int> DragFromX{}, DragFromY{};
+    int DragAnchorX = 0, DragAnchorY = 0;
+    float LastMouseX = 0;
+    std::int16_t LastMouseY = 0;
+    std::array<PolyPoint, 11> DragPoly{};
+    std::int16_t KeyPiece = 0;
+
+    // --- Recognition
+    std::int16_t FigureSolved = 0;
+    int PositionTolerance = 15;
+
+    // --- What the windows show. Picture1 is the board image the player sees; HitImage is the
+    // board window's hidden surface, where each piece is painted in its key colour.
+    Surface Picture1;
+    Surface HitImage;
+    std::array<Surface, 2> TargetKal; // 0: the hidden drawing buffer, 1: the target view
+    std::string FormMainCaption = "Zuzuzaz";
+    std::string TarKalCaption = "Frame1";
+    std::string PStandardCaption;
+    bool Picture1Enabled = true;
+    // Called whenever a caption or the board's enabled state changes.
+    std::function<void()> OnUiChanged;
+
+    // --- Start-up and shutdown
+    // Returns false when the program must end: the shapes file is missing or unusable.
+    bool Form_Load();
+    void Form_Unload();
+    void MDIForm_Unload();
+
+    // --- Shapes file
+    enum class LoadResult { Loaded, Failed, Ended };
+    bool LoadPieceShapes();
+    LoadResult LoadFigures();
+    std::int32_t FileExists(const std::string& name) const;
+    std::string FullPath(const std::string& name) const;
+
+    // --- Drawing and hit testing
+    void SetPieceBrush(int i);
+    void BuildPiecePoly(int i, std::array<PolyPoint, 11>& poly);
+    void DrawPiece(int i);
+    void DrawBoard();
+    int HitTest(float X, float Y) const; // the piece whose key colour lies under (X, Y), or NoPiece
+
+    // --- Board interaction
+    void Picture1_MouseDown(int Button, int Shift, float X, float Y);
+    void Picture1_MouseMove(int Button, int Shift, float X, float Y);
+    void Picture1_MouseUp(int Button, int Shift, float X, float Y);
+    void Picture1_KeyDown(int KeyCode, int Shift);
+    void TurnPiece(int n);
+
+    // --- Figures, recognition, restart
+    void ShowFigure();
+    void CheckPiecePlaced(int i);
+    void CheckSolved();
+    void ResetPieces();
+    void CopyFigure();
+    void PlaySound(const std::string& name);
+    int RandomFigure(); // 1..FigureCount, reseeded from the time of day
+
+    void SetPicture1Enabled(bool enabled);
+
+private:
+    void NotifyUi();
+    void ShowFileProblem(const std::string& path, const std::string& problem);
+    void ErasePolygon(Surface& surface, const std::array<PolyPoint, 11>& poly);
+    void PaintHitPolygon(int i, const std::array<PolyPoint, 11>& poly);
+    void Drop(int p, float X, float Y);
+    void Click(float X, float Y);
+    void CelebrateSolvedFigure();
+    void TwinRule(int a, int b);
+
+    Host& host_;
+};
+
+} // namespace kalido

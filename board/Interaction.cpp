@@ -1,0 +1,156 @@
+// The player's hands on the pieces: press, drag steps, turning and the keys.
+#include "board/Game.h"
+
+#include <cmath>
+
+namespace kalido {
+
+namespace {
+
+int whole(float v) { return static_cast<int>(std::nearbyint(v)); }
+
+} // namespace
+
+void Game::Picture1_MouseDown(int Button, int /*Shift*/, float X, float Y)
+{
+    // Only the left button drags and only the right button turns; the middle one selects nothing.
+    if (Button != LeftButton && Button != RightButton)
+        return;
+    if (SelectedPiece != NoPiece && Button == RightButton)
+        return; // a right press during a drag does nothing
+    SelectedPiece = NoPiece;
+    const int i = HitTest(X, Y);
+    if (i == NoPiece)
+        return;
+    SelectedPiece = i;
+    if (Button == LeftButton) {
+        // Nothing is drawn yet: the first move lifts the piece.
+        DragFirstMove = 1;
+        DragStartX = X;
+        DragStartY = Y;
+    } else {
+        TurnPiece(i);
+    }
+}
+
+void Game::Picture1_MouseMove(int /*Button*/, int /*Shift*/, float X, float Y)
+{
+    const int p = SelectedPiece;
+    if (p == NoPiece)
+        return;
+
+    if (DragFirstMove == 1) {
+        // Lift: from now on the piece's position holds the offset of its reference point from the
+        // pointer, and the piece stays in the hit-test image where it was until the drop.
+        DragFromX[p] = PieceX[p];
+        DragFromY[p] = PieceY[p];
+        PieceX[p] -= whole(X);
+        PieceY[p] -= whole(Y);
+        DrawX = OriginX + PieceX[p];
+        DrawY = OriginY + PieceY[p];
+        DragAnchorX = whole(X) + DrawX;
+        DragAnchorY = whole(Y) + DrawY;
+        CurOrient = PieceOrient[p];
+        const auto& verts = ShapeVerts[p][CurOrient];
+        for (int m = 0; m <= 4; ++m)
+            DragPoly[m] = {DragAnchorX + verts[2 * m + 1], DragAnchorY + verts[2 * m + 2]};
+        ErasePolygon(Picture1, DragPoly);
+        LastMouseX = X;
+        LastMouseY = static_cast<std::int16_t>(whole(Y));
+        DragFirstMove = 0;
+    } else {
+        Picture1.ForeColor = BoardBackColor;
+        Picture1.FillStyle = Fill::Transparent;
+        Picture1.Polygon(DragPoly.data(), 4);
+    }
+
+    for (int m = 0; m <= 4; ++m)
+        DragPoly[m] = {whole(X + (DragPoly[m].x - LastMouseX)), whole(Y + (DragPoly[m].y - LastMouseY))};
+    DrawBoard(); // repairs whatever the erased outline crossed
+    LastMouseX = X;
+    LastMouseY = static_cast<std::int16_t>(whole(Y));
+
+    Picture1.ForeColor = DragLineColor;
+    Picture1.FillStyle = Fill::Transparent;
+    Picture1.Polygon(DragPoly.data(), 4);
+    Picture1.Refresh();
+}
+
+void Game::TurnPiece(int n)
+{
+    SelectedPiece = n;
+    BuildPiecePoly(n, DragPoly);
+    ErasePolygon(Picture1, DragPoly);
+    Picture1.Refresh();
+    ErasePolygon(HitImage, DragPoly);
+
+    const int o = PieceOrient[n] = NextOrient(n, PieceOrient[n]);
+    PieceX[n] += TurnShiftX[n][o]; // no bounds test: a turn may carry a piece partly off the board
+    PieceY[n] += TurnShiftY[n][o];
+    BuildPiecePoly(n, DragPoly);
+
+    FigureSolved = NoValue;
+    if (DesignMode != YesValue)
+        CheckPiecePlaced(n);
+
+    SetPieceBrush(n);
+    Picture1.Polygon(DragPoly.data(), 4);
+    PaintHitPolygon(n, DragPoly);
+    DrawBoard();
+    DrawPiece(n); // the turned piece lies on top
+    SelectedPiece = NoPiece;
+    PlaySound("Click");
+
+    if (FigureSolved == YesValue) {
+        // The turn completed the figure. The pieces were painted over the exact figure that the
+        // check drew, so show it again, then applaud and move on as a solving drop does.
+        CheckSolved();
+        CelebrateSolvedFigure();
+    }
+}
+
+void Game::Picture1_KeyDown(int KeyCode, int Shift)
+{
+    // While a piece is being dragged its position holds the pointer offset: the keys wait.
+    if (SelectedPiece != NoPiece)
+        return;
+    if (KeyCode == KeyTab) {
+        TurnPiece(KeyPiece);
+        return;
+    }
+
+    const int step = Shift == ShiftMask ? 5 : 1;
+    int dx = 0, dy = 0;
+    switch (KeyCode) {
+    case KeyLeft:
+    case KeyPad4:
+        dx = -step;
+        break;
+    case KeyRight:
+    case KeyPad6:
+        dx = step;
+        break;
+    case KeyUp:
+    case KeyPad8:
+        dy = -step;
+        break;
+    case KeyDown:
+    case KeyPad2:
+        dy = step;
+        break;
+    default:
+        break; // any other key just repaints the board
+    }
+
+    const bool allPieces = Shift == CtrlMask;
+    for (int i = allPieces ? 0 : KeyPiece; i <= (allPieces ? PieceCount - 1 : KeyPiece); ++i) {
+        BuildPiecePoly(i, PiecePoly);
+        ErasePolygon(HitImage, PiecePoly);
+        PieceX[i] += dx;
+        PieceY[i] += dy;
+    }
+    Picture1.Cls();
+    DrawBoard();
+}
+
+} // namespace kalido

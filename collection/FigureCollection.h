@@ -1,0 +1,30 @@
+// The figure collection: up to 500 figures, each the orientation and place of the seven pieces.
+#pragma once
+
+#include "board/PieceModel.h"
+
+#include <array>
+#include <cstdint>
+
+namespace kalido {
+
+inline constexpr int MaxFigures = 500;
+inline constexpr int HeaderLines = 64;
+inline constexpr int RecordValues = 24;
+
+// Row n (1..FigureCount) is the n-th counted record; positions are relative to the top-left
+// corner of the figure's own bounding box. Row 0 is never used.
+struct FigureCollection {
+    int FigureCount = 0;
+    std::array<PerPiece<std::int16_t>, MaxFigures + 1> FigOrient{}, FigX{}, FigY{};
+};
+
+// Thrown by ReadFigureSection at the 501st counted record.
+struct TooManyFigures {};
+
+// Reads the figure section of a shapes file from its start: skips the 64 header lines and the
+// item of line 65, then takes records of 24 values to the end. A record whose first value is not
+// above 0 is read and skipped. Throws ReadError or TooManyFigures.
+void ReadFigureSection(SequentialFile& file, FigureCollection& collection);
+
+} // namespace kalido

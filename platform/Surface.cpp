@@ -1,0 +1,90 @@
+// Surface on a QImage painted without antialiasing.
+#include "platform/Surface.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+
+namespace kalido {
+
+namespace {
+
+QColor toQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+QPen onePixelPen(Colour c)
+{
+    QPen pen(toQColor(c));
+    pen.setWidth(0); // cosmetic one-pixel line
+    return pen;
+}
+
+} // namespace
+
+Surface::Surface(int width, int height, Colour backColor)
+    : BackColor(backColor), image_(width, height, QImage::Format_RGB32)
+{
+    Cls();
+}
+
+void Surface::Cls()
+{
+    image_.fill(toQColor(BackColor));
+    touch(image_.rect());
+}
+
+Colour Surface::Point(int x, int y) const
+{
+    if (!image_.valid(x, y))
+        return NoColour;
+    const QRgb p = image_.pixel(x, y);
+    return Rgb(qRed(p), qGreen(p), qBlue(p));
+}
+
+void Surface::Line(int x1, int y1, int x2, int y2, Colour colour)
+{
+    QPainter painter(&image_);
+    painter.setPen(onePixelPen(colour));
+    painter.drawLine(x1, y1, x2, y2);
+    touch(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))));
+}
+
+void Surface::Box(int x1, int y1, int x2, int y2, Colour colour, bool filled)
+{
+    const QRect r(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
+    QPainter painter(&image_);
+    painter.setPen(onePixelPen(colour));
+    painter.setBrush(filled ? QBrush(toQColor(colour)) : QBrush(Qt::NoBrush));
+    painter.drawRect(r.adjusted(0, 0, -1, -1));
+    touch(r);
+}
+
+void Surface::Polygon(const PolyPoint* points, int count)
+{
+    QPolygon polygon(count);
+    for (int i = 0; i < count; ++i)
+        polygon.setPoint(i, points[i].x, points[i].y);
+    QPainter painter(&image_);
+    painter.setPen(onePixelPen(ForeColor));
+    painter.setBrush(FillStyle == Fill::Solid ? QBrush(toQColor(FillColor)) : QBrush(Qt::NoBrush));
+    painter.drawPolygon(polygon, Qt::OddEvenFill);
+    touch(polygon.boundingRect().adjusted(-1, -1, 1, 1));
+}
+
+void Surface::BitBlt(int x, int y, int width, int height, const Surface& source, int sourceX, int sourceY)
+{
+    QPainter painter(&image_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPoint(x, y), source.image_, QRect(sourceX, sourceY, width, height));
+    touch(QRect(x, y, width, height));
+}
+
+void Surface::Refresh()
+{
+    const QRect dirty = dirty_ & image_.rect();
+    dirty_ = QRect();
+    if (OnRefresh && !dirty.isEmpty())
+        OnRefresh(dirty);
+}
+
+} // namespace kalido

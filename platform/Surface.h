@@ -1,0 +1,58 @@
+// A persistent raster image, the picture box of the game: what is drawn stays until cleared.
+#pragma once
+
+#include "platform/Colour.h"
+
+#include <QImage>
+#include <QRect>
+
+#include <cstdint>
+#include <functional>
+
+namespace kalido {
+
+struct PolyPoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    bool operator==(const PolyPoint&) const = default;
+};
+
+enum class Fill { Solid, Transparent };
+
+// Drawing never blends: no antialiasing and an exact 32-bit image, so a pixel read gives back
+// exactly the colour painted there. The hit test relies on that.
+class Surface {
+public:
+    Surface(int width, int height, Colour backColor);
+
+    int Width() const { return image_.width(); }
+    int Height() const { return image_.height(); }
+
+    Colour BackColor;
+    Colour FillColor = 0;
+    Fill FillStyle = Fill::Transparent;
+    Colour ForeColor = 0; // the pen
+
+    void Cls();
+    Colour Point(int x, int y) const;
+    void Line(int x1, int y1, int x2, int y2, Colour colour);
+    void Box(int x1, int y1, int x2, int y2, Colour colour, bool filled);
+    // A closed polygon filled by the alternate rule and outlined with a one-pixel pen.
+    void Polygon(const PolyPoint* points, int count);
+    // Copies a block of another surface here (a plain SRCCOPY); parts outside either image are cut off.
+    void BitBlt(int x, int y, int width, int height, const Surface& source, int sourceX, int sourceY);
+
+    // Presents what was drawn since the last refresh to whoever shows this surface.
+    void Refresh();
+    std::function<void(const QRect& dirty)> OnRefresh;
+
+    const QImage& Image() const { return image_; }
+
+private:
+    void touch(const QRect& area) { dirty_ |= area; }
+
+    QImage image_;
+    QRect dirty_;
+};
+
+} // namespace kalido

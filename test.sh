@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with warnings as errors under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs the whole test suite headless.
+set -euo pipefail
+src="$(cd "$(dirname "$0")" && pwd)"
+"$src/tools/install-deps.sh" test
+build="$src/build/test"
+cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKALIDO_WERROR=ON -DKALIDO_SANITIZE=ON \
+  -DBUILD_TESTING=ON -DKALIDO_BENCH=ON >/dev/null
+cmake --build "$build" -j"$(nproc)"
+
+export QT_QPA_PLATFORM=offscreen
+XDG_RUNTIME_DIR="$(mktemp -d)"
+export XDG_RUNTIME_DIR
+chmod 700 "$XDG_RUNTIME_DIR"
+cd "$build"
+ctest --output-on-failure -j"$(nproc)"

@@ -1,0 +1,116 @@
+// Drawing the pieces: what the player sees and the key colours of the hit-test image.
+#include "TestHost.h"
+
+#include <gtest/gtest.h>
+
+using namespace kalido;
+using namespace kalido::test;
+
+class Drawing : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(f.Load()); }
+    Game& g() { return *f.game; }
+    GameFixture f;
+};
+
+TEST_F(Drawing, everyPieceLiesInTheHitImageInExactlyItsKeyColour)
+{
+    for (int i = 0; i < 7; ++i) {
+        const auto [x, y] = InsidePiece(g(), i);
+        EXPECT_EQ(g().HitImage.Point(static_cast<int>(x), static_cast<int>(y)), g().PieceColor[i]) << "piece " << i;
+        EXPECT_EQ(g().HitTest(x, y), i);
+    }
+    // Nothing but key colours, the rims' board colour and the window's background is ever painted.
+    std::set<Colour> seen;
+    for (int y = 0; y < g().HitImage.Height(); ++y)
+        for (int x = 0; x < g().HitImage.Width(); ++x)
+            seen.insert(g().HitImage.Point(x, y));
+    std::set<Colour> allowed(g().PieceColor.begin(), g().PieceColor.end());
+    allowed.insert(g().BoardBackColor);
+    allowed.insert(g().HitImage.BackColor);
+    for (Colour c : seen)
+        EXPECT_TRUE(allowed.count(c)) << std::hex << c;
+}
+
+TEST_F(Drawing, atNormalPiecesAreBlackWithARimInTheBoardColour)
+{
+    const auto [x, y] = InsidePiece(g(), 3);
+    EXPECT_EQ(g().Picture1.Point(static_cast<int>(x), static_cast<int>(y)), QBColor(0));
+    // The square at home: its top edge is the rim, the row below it the piece.
+    const int left = g().OriginX + g().PieceX[3], top = g().OriginY + g().PieceY[3];
+    EXPECT_EQ(g().Picture1.Point(left + 20, top), g().BoardBackColor);
+    EXPECT_EQ(g().Picture1.Point(left + 20, top + 1), QBColor(0));
+    EXPECT_EQ(g().HitImage.Point(left + 20, top), g().BoardBackColor);
+    EXPECT_EQ(g().HitTest(static_cast<float>(left + 20), static_cast<float>(top)), NoPiece)
+        << "a click on the rim selects nothing";
+    EXPECT_EQ(g().HitTest(1, 1), NoPiece);
+    EXPECT_EQ(g().HitTest(-5, 400), NoPiece);
+}
+
+TEST_F(Drawing, veryEasyColoursEachPieceEasyOnlyThosePlacedAndDesignBlackensTheRim)
+{
+    const auto [x, y] = InsidePiece(g(), 5);
+    const int px = static_cast<int>(x), py = static_cast<int>(y);
+    g().Difficulty = 1;
+    g().DrawBoard();
+    EXPECT_EQ(g().Picture1.Point(px, py), QBColor(11));
+    g().Difficulty = 2;
+    g().Placed[5] = g().YesValue;
+    g().DrawBoard();
+    EXPECT_EQ(g().Picture1.Point(px, py), QBColor(3));
+    g().Placed[5] = g().NoValue;
+    g().DrawBoard();
+    EXPECT_EQ(g().Picture1.Point(px, py), QBColor(0));
+
+    g().Difficulty = 3;
+    g().DesignMode = g().YesValue;
+    g().Picture1.Cls();
+    g().DrawBoard();
+    const int left = g().OriginX + g().PieceX[3], top = g().OriginY + g().PieceY[3];
+    EXPECT_EQ(g().Picture1.Point(left + 20, top), QBColor(0));
+}
+
+TEST_F(Drawing, whereTwoPiecesOverlapTheHigherIndexOrTheLastDrawnIsHit)
+{
+    // Put piece 1 exactly on piece 6's place.
+    g().PieceX[1] = g().PieceX[6];
+    g().PieceY[1] = g().PieceY[6];
+    g().DrawBoard();
+    const auto [x, y] = InsidePiece(g(), 6);
+    EXPECT_EQ(g().HitTest(x, y), 6);
+    g().DrawPiece(1);
+    EXPECT_EQ(g().HitTest(x, y), 1);
+}
+
+TEST_F(Drawing, drawBoardLeavesTheSelectedPieceOutAndDoesNotPresent)
+{
+    int presented = 0;
+    g().Picture1.OnRefresh = [&](const QRect&) { ++presented; };
+    g().Picture1.Cls();
+    g().HitImage.Cls();
+    g().SelectedPiece = 3;
+    g().DrawBoard();
+    EXPECT_EQ(presented, 0);
+    const auto [x, y] = InsidePiece(g(), 3);
+    EXPECT_EQ(g().HitTest(x, y), NoPiece);
+    EXPECT_EQ(g().Picture1.Point(static_cast<int>(x), static_cast<int>(y)), g().BoardBackColor);
+    g().SelectedPiece = NoPiece;
+    g().DrawBoard();
+    EXPECT_EQ(presented, 1);
+    EXPECT_EQ(g().HitTest(x, y), 3);
+}
+
+TEST(Surface, aTriangleGivenAsFourPointsWithARepeatFillsLikeThreePoints)
+{
+    Surface three(60, 60, QBColor(7)), four(60, 60, QBColor(7));
+    for (Surface* s : {&three, &four}) {
+        s->FillStyle = Fill::Solid;
+        s->FillColor = QBColor(12);
+        s->ForeColor = QBColor(7);
+    }
+    const PolyPoint tri[] = {{5, 5}, {50, 5}, {5, 50}, {5, 50}};
+    three.Polygon(tri, 3);
+    four.Polygon(tri, 4);
+    EXPECT_EQ(three.Image(), four.Image());
+    EXPECT_GT(CountColour(four, QBColor(12)), 900);
+}

@@ -1,0 +1,93 @@
+// Scripted doubles for the platform seams, and a game started on a shapes file in a scratch folder.
+#pragma once
+
+#include "board/Game.h"
+#include "platform/Host.h"
+
+#include <QTemporaryDir>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kalido::test {
+
+struct ShownMessage {
+    std::string text;
+    MsgButtons buttons;
+    std::string title;
+};
+
+class ScriptedDialogs : public Dialogs {
+public:
+    MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, const std::string& title) override;
+    std::vector<ShownMessage> shown;
+    std::deque<MsgAnswer> answers; // taken in turn; OK when empty
+    std::function<void()> whileOpen; // runs while a box is "open", before it is answered
+};
+
+class RecordingMedia : public MediaControl {
+public:
+    void SendString(const std::string& command) override { commands.push_back(command); }
+    std::vector<std::string> commands;
+};
+
+class ScriptedChance : public Chance {
+public:
+    double Timer() override { return time; }
+    void Randomize(double seed) override { seeds.push_back(seed); }
+    double Rnd() override;
+    double time = 43200.5;
+    std::deque<double> draws; // taken in turn; 0 when empty
+    std::vector<double> seeds;
+};
+
+class FixedScreen : public ScreenMetrics {
+public:
+    float TwipsPerPixelX() const override { return twips; }
+    float TwipsPerPixelY() const override { return twips; }
+    float twips = 15;
+};
+
+class FakeProcess : public Process {
+public:
+    std::string CurrentDirectory() const override { return directory; }
+    void End() override { ++ends; }
+    std::string directory;
+    int ends = 0;
+};
+
+struct FakeHost {
+    ScriptedDialogs dialogs;
+    RecordingMedia media;
+    ScriptedChance chance;
+    FixedScreen screen;
+    FakeProcess process;
+    Host host{dialogs, media, chance, screen, process};
+};
+
+// The bundled shapes file's text.
+std::string BundledShapes();
+// The bundled header (lines 1 to 65, each ending CR LF) followed by the given records.
+std::string ShapesWithRecords(const std::vector<std::string>& records);
+
+// A scratch folder holding KALIDO.kal, a fake host working there, and a game not yet loaded.
+class GameFixture {
+public:
+    explicit GameFixture(const std::string& shapes = BundledShapes());
+    bool Load() { return game->Form_Load(); }
+    void WriteShapes(const std::string& content, const std::string& name = "KALIDO.kal");
+    std::string Path(const std::string& name) const;
+
+    QTemporaryDir dir;
+    FakeHost fake;
+    std::unique_ptr<Game> game;
+};
+
+// The number of pixels of a surface that have the colour c.
+int CountColour(const Surface& surface, Colour c);
+// A point well inside piece i where it lies now: the centre of its first three corners.
+std::pair<float, float> InsidePiece(const Game& game, int i);
+
+} // namespace kalido::test
