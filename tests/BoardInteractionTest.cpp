@@ -1,0 +1,202 @@
+// The board's press, drag, turn and key handling.
+#include "TestHost.h"
+
+#include <gtest/gtest.h>
+
+using namespace kalido;
+using namespace kalido::test;
+
+class Board : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        f.fake.chance.draws = {0.0};
+        ASSERT_TRUE(f.Load());
+    }
+    Game& g() { return *f.game; }
+    GameFixture f;
+};
+
+TEST_F(Board, turningGoesThroughEveryCodeTheSquareThroughTwo)
+{
+    std::vector<int> square, large;
+    for (int n = 0; n < 8; ++n) {
+        g().TurnPiece(3);
+        square.push_back(g().PieceOrient[3]);
+        g().TurnPiece(0);
+        large.push_back(g().PieceOrient[0]);
+    }
+    EXPECT_EQ(square, (std::vector<int>{1, 0, 1, 0, 1, 0, 1, 0}));
+    EXPECT_EQ(large, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 0}));
+    EXPECT_EQ(g().PieceX[0], g().HomeX[0]) << "a full turn brings the piece back to its place";
+    EXPECT_EQ(g().SelectedPiece, NoPiece);
+    const auto [x, y] = VisiblePoint(g(), 0);
+    EXPECT_EQ(g().HitTest(x, y), 0);
+}
+
+TEST_F(Board, aRightPressTurnsThePieceUnderThePointerAndClicks)
+{
+    g().SoundOn = 1;
+    const auto [x, y] = VisiblePoint(g(), 5);
+    g().Picture1_MouseDown(RightButton, 0, x, y);
+    EXPECT_EQ(g().PieceOrient[5], 1);
+    EXPECT_EQ(f.fake.media.commands, std::vector<std::string>{"play " + g().AppDir + "Click.wav"});
+    g().Picture1_MouseDown(RightButton, 0, 2, 2); // nothing there
+    EXPECT_EQ(f.fake.media.commands.size(), 1u);
+}
+
+TEST_F(Board, tabTurnsTheKeyPieceWhichIsPieceZeroAtFirst)
+{
+    g().Picture1_KeyDown(KeyTab, 0);
+    EXPECT_EQ(g().PieceOrient[0], 1);
+    g().Picture1_KeyDown(KeyTab, ShiftMask | CtrlMask);
+    EXPECT_EQ(g().PieceOrient[0], 2) << "Tab turns whatever the modifiers";
+}
+
+TEST_F(Board, theKeyPieceIsChosenByAClickAndByEveryDrop)
+{
+    const auto [x, y] = VisiblePoint(g(), 4);
+    g().Picture1_MouseDown(LeftButton, 0, x, y);
+    g().Picture1_MouseUp(LeftButton, 0, x, y);
+    EXPECT_EQ(g().KeyPiece, 4);
+    EXPECT_EQ(g().SelectedPiece, NoPiece);
+    g().Picture1_MouseDown(LeftButton, 0, 2, 2);
+    g().Picture1_MouseUp(LeftButton, 0, 2, 2);
+    EXPECT_EQ(g().KeyPiece, 4) << "a click on no piece keeps the key piece";
+    DragBy(g(), 6, 0, -60);
+    EXPECT_EQ(g().KeyPiece, 6);
+    DragBy(g(), 5, -100, 0); // refused: still the key piece
+    EXPECT_EQ(g().KeyPiece, 5);
+}
+
+TEST_F(Board, arrowKeysNudgeTheKeyPieceShiftByFiveCtrlAllSeven)
+{
+    g().KeyPiece = 3;
+    const auto x0 = g().PieceX, y0 = g().PieceY;
+    g().Picture1_KeyDown(KeyRight, ShiftMask);
+    EXPECT_EQ(g().PieceX[3], x0[3] + 5);
+    g().Picture1_KeyDown(KeyPad4, 0);
+    EXPECT_EQ(g().PieceX[3], x0[3] + 4);
+    g().Picture1_KeyDown(KeyUp, CtrlMask);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(g().PieceY[i], y0[i] - 1) << i;
+    g().Picture1_KeyDown(KeyPad2, CtrlMask | ShiftMask);
+    EXPECT_EQ(g().PieceY[3], y0[3]);
+    EXPECT_EQ(g().PieceY[2], y0[2] - 1) << "Ctrl and Shift together move the key piece alone, by one";
+    // The hit-test image follows: the square is found at its new place and not at its old edge.
+    const auto [x, y] = VisiblePoint(g(), 3);
+    EXPECT_EQ(g().HitTest(x, y), 3);
+    const int left = g().OriginX + x0[3];
+    EXPECT_NE(g().HitTest(static_cast<float>(left + 1), static_cast<float>(g().OriginY + y0[3] + 20)), 3);
+}
+
+TEST_F(Board, keysMayCarryAPieceOffTheBoardAndTheNextDropRefusesToLeaveItThere)
+{
+    g().KeyPiece = 5;
+    for (int n = 0; n < 10; ++n)
+        g().Picture1_KeyDown(KeyLeft, ShiftMask);
+    EXPECT_EQ(g().PieceX[5], g().HomeX[5] - 50);
+    DragBy(g(), 5, 0, -10); // still off the left edge: sent back where the drag began
+    EXPECT_EQ(g().PieceX[5], g().HomeX[5] - 50);
+    DragBy(g(), 5, 80, -10);
+    EXPECT_EQ(g().PieceX[5], g().HomeX[5] + 30);
+}
+
+TEST_F(Board, theDragOffsetIsTakenAtTheFirstMoveNotAtThePress)
+{
+    const auto [x, y] = VisiblePoint(g(), 3);
+    const int fromX = g().PieceX[3];
+    g().Picture1_MouseDown(LeftButton, 0, x, y);
+    g().Picture1_MouseMove(LeftButton, 0, x + 10, y);       // lifts here
+    g().Picture1_MouseMove(LeftButton, 0, x - 20, y + 30);
+    EXPECT_EQ(g().Picture1.Point(static_cast<int>(x), static_cast<int>(y)), g().BoardBackColor) << "the piece is lifted";
+    EXPECT_EQ(CountColour(g().Picture1, QBColor(15)), 4 * 48) << "a one-pixel white outline of the square";
+    g().Picture1_MouseDown(RightButton, 0, x - 20, y + 30); // ignored during a drag
+    g().Picture1_KeyDown(KeyTab, 0);                         // and so are the keys
+    g().Picture1_KeyDown(KeyRight, CtrlMask);
+    g().Picture1_MouseUp(LeftButton, 0, x - 20, y + 30);
+    EXPECT_EQ(g().PieceX[3], fromX - 30);
+    EXPECT_EQ(g().PieceOrient[3], 0);
+    EXPECT_EQ(g().PieceX[0], g().HomeX[0]);
+}
+
+TEST_F(Board, aDragThatEndsOnItsStartingPixelPutsThePieceBackUnchanged)
+{
+    const auto [x, y] = VisiblePoint(g(), 6);
+    const int fromX = g().PieceX[6], fromY = g().PieceY[6];
+    g().Picture1_MouseDown(LeftButton, 0, x, y);
+    g().Picture1_MouseMove(LeftButton, 0, x + 25, y + 5);
+    g().Picture1_MouseMove(LeftButton, 0, x, y);
+    g().Picture1_MouseUp(LeftButton, 0, x, y);
+    EXPECT_EQ(g().PieceX[6], fromX);
+    EXPECT_EQ(g().PieceY[6], fromY);
+    EXPECT_EQ(g().SelectedPiece, NoPiece);
+    EXPECT_EQ(g().KeyPiece, 6);
+    EXPECT_EQ(g().Picture1.Point(static_cast<int>(x), static_cast<int>(y)), QBColor(0)) << "drawn again";
+    EXPECT_EQ(CountColour(g().Picture1, QBColor(15)), 0) << "no outline left behind";
+    DragBy(g(), 6, 0, -30);
+    EXPECT_EQ(g().PieceY[6], fromY - 30) << "the next drag starts from the true place";
+}
+
+TEST_F(Board, aReleaseAwayFromThePressWithoutAnyMoveStillMovesThePieceByTheTravel)
+{
+    const auto [x, y] = VisiblePoint(g(), 3);
+    const int fromX = g().PieceX[3];
+    g().Picture1_MouseDown(LeftButton, 0, x, y);
+    g().Picture1_MouseUp(LeftButton, 0, x - 20, y);
+    EXPECT_EQ(g().PieceX[3], fromX - 20);
+    EXPECT_EQ(g().HitTest(x - 20, y), 3);
+}
+
+TEST_F(Board, theMiddleButtonSelectsNothing)
+{
+    const auto [x, y] = VisiblePoint(g(), 3);
+    g().Picture1_MouseDown(MiddleButton, 0, x, y);
+    EXPECT_EQ(g().SelectedPiece, NoPiece);
+    g().Picture1_MouseMove(MiddleButton, 0, x + 30, y);
+    g().Picture1_MouseUp(MiddleButton, 0, x + 30, y);
+    EXPECT_EQ(g().PieceX[3], g().HomeX[3]);
+}
+
+TEST_F(Board, aTurnThatCompletesTheFigureIsAnnouncedAndRestartsLikeADrop)
+{
+    PlaceAsFigure(g(), 1, 100, 100);
+    const int o = g().PieceOrient[5];
+    // Undo one turn of piece 5 so that the next turn lands it exactly where the figure has it.
+    g().PieceX[5] -= g().TurnShiftX[5][o];
+    g().PieceY[5] -= g().TurnShiftY[5][o];
+    g().PieceOrient[5] = o == 0 ? 7 : o - 1;
+    for (int i = 0; i < 7; ++i)
+        g().CheckPiecePlaced(i);
+    g().Picture1.Cls();
+    g().HitImage.Cls();
+    g().DrawBoard();
+    ASSERT_TRUE(g().Picture1Enabled);
+    g().SoundOn = 1;
+    f.fake.chance.draws = {0.2};
+    int exactEdges = 0;
+    f.fake.dialogs.whileOpen = [&] { exactEdges = CountColour(g().Picture1, QBColor(8)); };
+    const auto [x, y] = VisiblePoint(g(), 5);
+    g().Picture1_MouseDown(RightButton, 0, x, y);
+
+    ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.fake.dialogs.shown[0].text, "You got it - congratulations");
+    EXPECT_GT(exactEdges, 400);
+    const std::string dir = g().AppDir;
+    EXPECT_EQ(f.fake.media.commands,
+              (std::vector<std::string>{"play " + dir + "Click.wav", "play " + dir + "clap4.wav", "play " + dir + "whoosh1.wav"}));
+    EXPECT_EQ(g().PieceX, g().HomeX);
+    EXPECT_EQ(g().CurrentFigure, 5); // Int(22 * 0.2 + 1)
+    EXPECT_TRUE(g().Picture1Enabled);
+}
+
+TEST_F(Board, inDesignModeATurnLeavesThePlacementFlagsAlone)
+{
+    g().Placed.fill(0);
+    g().Placed[6] = 1;
+    g().DesignMode = 1;
+    g().TurnPiece(6);
+    g().TurnPiece(5);
+    EXPECT_EQ(g().Placed[6], 1);
+    EXPECT_EQ(g().Placed[5], 0);
+}

@@ -79,4 +79,36 @@ std::pair<float, float> InsidePiece(const Game& game, int i)
     return {std::floor(x), std::floor(y)};
 }
 
+std::pair<float, float> VisiblePoint(const Game& game, int i)
+{
+    const auto [cx, cy] = InsidePiece(game, i);
+    // Search outward from the centre for the piece's own key colour.
+    for (int r = 0; r < 60; ++r)
+        for (int dy = -r; dy <= r; ++dy)
+            for (int dx = -r; dx <= r; ++dx) {
+                const int x = static_cast<int>(cx) + dx, y = static_cast<int>(cy) + dy;
+                if (game.HitImage.Point(x, y) == game.PieceColor[i] && game.HitImage.Point(x + 1, y) == game.PieceColor[i])
+                    return {static_cast<float>(x), static_cast<float>(y)};
+            }
+    return {-1, -1};
+}
+
+void DragBy(Game& game, int i, int dx, int dy)
+{
+    const auto [x, y] = VisiblePoint(game, i);
+    game.Picture1_MouseDown(LeftButton, 0, x, y);
+    game.Picture1_MouseMove(LeftButton, 0, x + 1, y);
+    game.Picture1_MouseMove(LeftButton, 0, x + 1 + static_cast<float>(dx), y + static_cast<float>(dy));
+    game.Picture1_MouseUp(LeftButton, 0, x + 1 + static_cast<float>(dx), y + static_cast<float>(dy));
+}
+
+void PlaceAsFigure(Game& game, int n, int x, int y)
+{
+    for (int i = 0; i < 7; ++i) {
+        game.PieceOrient[i] = game.FigOrient[n][i];
+        game.PieceX[i] = x + game.FigX[n][i];
+        game.PieceY[i] = y + game.FigY[n][i];
+    }
+}
+
 } // namespace kalido::test

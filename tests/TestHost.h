@@ -89,5 +89,12 @@ public:
 int CountColour(const Surface& surface, Colour c);
 // A point well inside piece i where it lies now: the centre of its first three corners.
 std::pair<float, float> InsidePiece(const Game& game, int i);
+// A point where piece i can be picked: its key colour lies there in the hit-test image.
+std::pair<float, float> VisiblePoint(const Game& game, int i);
+// A left-button drag of piece i that moves its reference point by (dx, dy), through the board's
+// event procedures: press, a first move one pixel on, the final move, and the release.
+void DragBy(Game& game, int i, int dx, int dy);
+// Lays the pieces out exactly as figure n with its corner at (x, y), by setting the model.
+void PlaceAsFigure(Game& game, int n, int x, int y);
 
 } // namespace kalido::test
