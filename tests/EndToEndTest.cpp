@@ -1,1 +1,105 @@
+// The whole game through its real windows: Qt mouse and key events solve a bundled figure.
+#include "TestHost.h"
 
+#include "app/KalidoWindows.h"
+#include "platform/PictureBox.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace kalido;
+using namespace kalido::test;
+
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        f.fake.chance.draws = {0.0}; // figure 1 first
+        windows = std::make_unique<KalidoWindows>(*f.game, f.fake.screen);
+        ASSERT_TRUE(windows->Start());
+    }
+    Game& g() { return *f.game; }
+    PictureBox& board() { return windows->Board().Picture1(); }
+
+    QPoint visible(int i)
+    {
+        const auto [x, y] = VisiblePoint(g(), i);
+        return {static_cast<int>(x), static_cast<int>(y)};
+    }
+
+    GameFixture f;
+    std::unique_ptr<KalidoWindows> windows;
+};
+
+TEST_F(EndToEnd, startUpShowsBothWindowsWithTheirCaptionsAndTheTarget)
+{
+    EXPECT_EQ(windows->Frame().pos(), QPoint(0, 0));
+    EXPECT_EQ(windows->Frame().windowTitle(), "Make this Kalido");
+    EXPECT_EQ(windows->Frame().size(), QSize(270, 410));
+    EXPECT_EQ(windows->Board().x(), windows->Frame().frameGeometry().right() + 1);
+    EXPECT_EQ(windows->Board().windowTitle().toStdString(), "File: " + f.Path("KALIDO.kal"));
+    EXPECT_EQ(windows->Board().size(), QSize(373, 442));
+    EXPECT_EQ(windows->Frame().TarKal().title(), "Kalido (1 of 22)");
+    EXPECT_EQ(windows->Board().PStandard().text(), "Play difficulty: NORMAL");
+    EXPECT_EQ(board().size(), QSize(350, 390));
+    const QImage shown = board().grab().toImage();
+    EXPECT_EQ(shown.pixel(5, 5), qRgb(0xC0, 0xC0, 0xC0));
+    const QImage target = windows->Frame().TargetView().grab().toImage();
+    EXPECT_EQ(target.pixel(target.width() / 2, target.height() / 2), qRgb(0, 0, 0)) << "the square in the middle";
+}
+
+TEST_F(EndToEnd, aPlayerSolvesTheSquareFromTheHomePlacesWithTheMouse)
+{
+    const int cornerX = 100, cornerY = 130;
+    f.fake.chance.draws = {0.95}; // the next figure: Int(22 * 0.95 + 1) = 21
+    for (int i = 0; i < 7; ++i) {
+        for (int turns = 0; g().PieceOrient[i] != g().FigOrient[1][i]; ++turns) {
+            ASSERT_LT(turns, 8);
+            QTest::mouseClick(&board(), Qt::RightButton, Qt::NoModifier, visible(i));
+        }
+        const QPoint from = visible(i);
+        const QPoint travel(cornerX + g().FigX[1][i] - g().PieceX[i], cornerY + g().FigY[1][i] - g().PieceY[i]);
+        QTest::mousePress(&board(), Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(&board(), from + QPoint(1, 0));
+        QTest::mouseMove(&board(), from + QPoint(1, 0) + travel / 2);
+        QTest::mouseMove(&board(), from + QPoint(1, 0) + travel);
+        QTest::mouseRelease(&board(), Qt::LeftButton, Qt::NoModifier, from + QPoint(1, 0) + travel);
+        if (i < 6) {
+            ASSERT_EQ(g().PieceX[i], cornerX + g().FigX[1][i]) << "piece " << i;
+        }
+    }
+    ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.fake.dialogs.shown[0].text, "You got it - congratulations");
+    EXPECT_EQ(g().CurrentFigure, 21);
+    EXPECT_EQ(windows->Frame().TarKal().title(), "Kalido (21 of 22)");
+    EXPECT_EQ(g().PieceX, g().HomeX);
+    EXPECT_TRUE(board().isEnabled());
+}
+
+TEST_F(EndToEnd, keysReachTheBoardTabTurnsAndShiftArrowNudges)
+{
+    board().setFocus();
+    QTest::keyClick(&board(), Qt::Key_Tab);
+    EXPECT_EQ(g().PieceOrient[0], 1);
+    QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier, visible(3));
+    ASSERT_EQ(g().KeyPiece, 3);
+    const int x = g().PieceX[3];
+    QTest::keyClick(&board(), Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(g().PieceX[3], x - 5);
+    QTest::keyClick(&board(), Qt::Key_6, Qt::KeypadModifier);
+    EXPECT_EQ(g().PieceX[3], x - 4);
+}
+
+TEST_F(EndToEnd, aLockedBoardIgnoresThePlayer)
+{
+    PlaceAsFigure(g(), 1, 100, 100);
+    g().CheckSolved();
+    ASSERT_FALSE(board().isEnabled());
+    const int x = g().PieceX[3];
+    QTest::mouseClick(&board(), Qt::RightButton, Qt::NoModifier, QPoint(120, 120));
+    QTest::keyClick(&board(), Qt::Key_Left);
+    EXPECT_EQ(g().PieceX[3], x);
+}

@@ -1,0 +1,103 @@
+// Speed of the hot paths: one drag step on the board, and showing a figure in the target view.
+#include "board/Game.h"
+#include "platform/PictureBox.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+using namespace kalido;
+
+namespace {
+
+// A quiet platform: the benchmarks play no sound and answer every message box at once.
+struct QuietHost : Dialogs, MediaControl, Chance, ScreenMetrics, Process {
+    MsgAnswer MsgBox(const std::string&, MsgButtons, const std::string&) override { return MsgAnswer::Ok; }
+    void SendString(const std::string&) override {}
+    double Timer() override { return 0; }
+    void Randomize(double) override {}
+    double Rnd() override { return 0; }
+    float TwipsPerPixelX() const override { return 15; }
+    float TwipsPerPixelY() const override { return 15; }
+    std::string CurrentDirectory() const override { return KALIDO_DATA_DIR; }
+    void End() override {}
+    Host host{*this, *this, *this, *this, *this};
+};
+
+struct LoadedGame {
+    LoadedGame()
+    {
+        if (!game.Form_Load())
+            throw std::runtime_error("the bundled shapes file did not load");
+    }
+    QuietHost quiet;
+    Game game{quiet.host};
+};
+
+// Lifts piece 4 and returns the pointer position of the lift.
+std::pair<float, float> startDrag(Game& game)
+{
+    const auto& v = game.ShapeVerts[4][game.PieceOrient[4]];
+    const float x = static_cast<float>(game.OriginX + game.PieceX[4] + (v[1] + v[3] + v[5]) / 3);
+    const float y = static_cast<float>(game.OriginY + game.PieceY[4] + (v[2] + v[4] + v[6]) / 3);
+    game.Picture1_MouseDown(LeftButton, 0, x, y);
+    game.Picture1_MouseMove(LeftButton, 0, x, y);
+    return {x, y};
+}
+
+void BM_DragStep(benchmark::State& state)
+{
+    LoadedGame loaded;
+    Game& game = loaded.game;
+    const auto [x, y] = startDrag(game);
+    int step = 0;
+    for (auto _ : state) {
+        const float d = static_cast<float>(step++ % 120);
+        game.Picture1_MouseMove(LeftButton, 0, x - d, y - d);
+    }
+}
+BENCHMARK(BM_DragStep)->Unit(benchmark::kMicrosecond);
+
+// The same step with the board widget painting what the step changed, as the screen does.
+void BM_DragStepWithRepaint(benchmark::State& state)
+{
+    LoadedGame loaded;
+    Game& game = loaded.game;
+    PictureBox view(game.Picture1, nullptr);
+    view.show();
+    QRect dirty;
+    game.Picture1.OnRefresh = [&](const QRect& r) { dirty = r; };
+    const auto [x, y] = startDrag(game);
+    int step = 0;
+    for (auto _ : state) {
+        const float d = static_cast<float>(step++ % 120);
+        game.Picture1_MouseMove(LeftButton, 0, x - d, y - d);
+        view.repaint(dirty);
+    }
+}
+BENCHMARK(BM_DragStepWithRepaint)->Unit(benchmark::kMicrosecond);
+
+void BM_ShowFigure(benchmark::State& state)
+{
+    LoadedGame loaded;
+    Game& game = loaded.game;
+    int n = 0;
+    for (auto _ : state) {
+        game.CurrentFigure = 1 + n++ % game.FigureCount;
+        game.ShowFigure();
+    }
+}
+BENCHMARK(BM_ShowFigure)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
