@@ -20,7 +20,9 @@ MsgAnswer QtDialogs::MsgBox(const std::string& text, MsgButtons buttons, const s
     // Message texts break lines with LF CR; a label wants a plain line feed.
     QString body = QString::fromStdString(text);
     body.replace(QLatin1String("\n\r"), QLatin1String("\n"));
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), body);
+    // Centred over the window the player is using, like any dialog of the game.
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), body, QMessageBox::NoButton,
+                    QApplication::activeWindow());
     switch (buttons) {
     case MsgButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

@@ -23,6 +23,8 @@ public:
     QtMediaControl();
     ~QtMediaControl() override;
     void SendString(const std::string& command) override;
+    // How many wave files are open: each is opened once and kept until "close all".
+    std::size_t OpenSounds() const { return sounds_.size(); }
 
 private:
     std::map<std::string, std::unique_ptr<QSoundEffect>> sounds_;

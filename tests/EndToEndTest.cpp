@@ -3,6 +3,7 @@
 
 #include "app/KalidoWindows.h"
 #include "platform/PictureBox.h"
+#include "platform/QtHost.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -102,4 +103,27 @@ TEST_F(EndToEnd, aLockedBoardIgnoresThePlayer)
     QTest::mouseClick(&board(), Qt::RightButton, Qt::NoModifier, QPoint(120, 120));
     QTest::keyClick(&board(), Qt::Key_Left);
     EXPECT_EQ(g().PieceX[3], x);
+}
+
+TEST_F(EndToEnd, closingEitherWindowEndsTheProgram)
+{
+    windows->Board().close();
+    EXPECT_EQ(f.fake.process.ends, 1);
+    EXPECT_EQ(f.fake.media.commands, std::vector<std::string>{"close all"}) << "silent: no thanks while sound is off";
+    windows->Frame().close();
+    EXPECT_EQ(f.fake.process.ends, 2);
+}
+
+TEST(QtMediaControl, playsWithoutWaitingAndIsSilentWithoutAFileOrADevice)
+{
+    QtMediaControl media;
+    media.SendString("play " + std::string(KALIDO_DATA_DIR) + "/Click.wav");
+    media.SendString("play " + std::string(KALIDO_DATA_DIR) + "/Click.wav");
+    EXPECT_EQ(media.OpenSounds(), 1u);
+    media.SendString("play /no/such/folder/clap4.wav");
+    EXPECT_EQ(media.OpenSounds(), 1u);
+    media.SendString("close all");
+    EXPECT_EQ(media.OpenSounds(), 0u);
+    media.SendString("play " + std::string(KALIDO_DATA_DIR) + "/Slide.wav");
+    EXPECT_EQ(media.OpenSounds(), 1u);
 }

@@ -178,6 +178,8 @@ struct DamagedFile {
     std::string expected; // the end of the message
 };
 
+void PrintTo(const DamagedFile& file, std::ostream* out) { *out << file.name; }
+
 class DamagedShapesFile : public ::testing::TestWithParam<DamagedFile> {};
 
 TEST_P(DamagedShapesFile, isNamedWithLineAndValueAndEndsTheStartCleanly)
