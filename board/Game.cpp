@@ -10,18 +10,19 @@ namespace {
 // The board window's own back colour, behind the board in the hit-test image: no key colour.
 constexpr Colour FormBackColor = Rgb(240, 240, 240);
 
-// The target view's picture boxes: 3680 x 4152 twips.
-int twipsToPixels(int twips, float twipsPerPixel) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
+// One of the target view's two picture boxes, 3680 x 4152 twips on light grey.
+Surface targetPicture(const ScreenMetrics& screen)
+{
+    return Surface(static_cast<int>(std::lround(3680 / screen.TwipsPerPixelX())),
+                   static_cast<int>(std::lround(4152 / screen.TwipsPerPixelY())), QBColor(7));
+}
 
 } // namespace
 
 Game::Game(Host& host)
     : Picture1(BoardWidth, BoardHeight, QBColor(7)),
       HitImage(BoardWidth, BoardHeight, FormBackColor),
-      TargetKal{Surface(twipsToPixels(3680, host.screen.TwipsPerPixelX()), twipsToPixels(4152, host.screen.TwipsPerPixelY()),
-                        QBColor(7)),
-                Surface(twipsToPixels(3680, host.screen.TwipsPerPixelX()), twipsToPixels(4152, host.screen.TwipsPerPixelY()),
-                        QBColor(7))},
+      TargetKal{targetPicture(host.screen), targetPicture(host.screen)},
       host_(host)
 {
 }

@@ -5,11 +5,13 @@
 #include "collection/FigureCollection.h"
 #include "platform/Colour.h"
 #include "platform/Host.h"
+#include "platform/SequentialFile.h"
 #include "platform/Surface.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace kalido {
@@ -125,7 +127,9 @@ public:
 
 private:
     void NotifyUi();
-    void ShowFileProblem(const std::string& path, const std::string& problem);
+    std::optional<SequentialFile> OpenShapesFile(); // shows why when it cannot
+    void ShowReadError(const ReadError& error);
+    void ShowFileProblem(const std::string& problem);
     void ErasePolygon(Surface& surface, const std::array<PolyPoint, 11>& poly);
     void PaintHitPolygon(int i, const std::array<PolyPoint, 11>& poly);
     void Drop(int p, float X, float Y);

@@ -69,16 +69,13 @@ bool Game::Form_Load()
 
 bool Game::LoadPieceShapes()
 {
-    const std::string path = FullPath(ShapesFile);
-    auto file = SequentialFile::Open(path);
-    if (!file) {
-        ShowFileProblem(path, "The file cannot be opened.");
+    auto file = OpenShapesFile();
+    if (!file)
         return false;
-    }
     try {
         ReadPieceShapes(*file, *this);
     } catch (const ReadError& error) {
-        ShowFileProblem(path, "Line " + std::to_string(error.line) + ": " + error.what + ".");
+        ShowReadError(error);
         return false;
     }
     return true;

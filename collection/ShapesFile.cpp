@@ -51,18 +51,15 @@ std::int32_t Game::FileExists(const std::string& name) const { return FileLength
 
 Game::LoadResult Game::LoadFigures()
 {
-    const std::string path = FullPath(ShapesFile);
-    auto file = SequentialFile::Open(path);
-    if (!file) {
-        ShowFileProblem(path, "The file cannot be opened.");
+    auto file = OpenShapesFile();
+    if (!file)
         return LoadResult::Failed;
-    }
     // Read into a scratch collection so that a damaged file leaves the one in use intact.
     auto loaded = std::make_unique<FigureCollection>();
     try {
         ReadFigureSection(*file, *loaded);
     } catch (const ReadError& error) {
-        ShowFileProblem(path, "Line " + std::to_string(error.line) + ": " + error.what + ".");
+        ShowReadError(error);
         return LoadResult::Failed;
     } catch (const TooManyFigures&) {
         host_.dialogs.MsgBox("Cannot handle more than 500 Zuzuzaz", MsgButtons::Ok, AppTitle);
@@ -73,9 +70,23 @@ Game::LoadResult Game::LoadFigures()
     return LoadResult::Loaded;
 }
 
-void Game::ShowFileProblem(const std::string& path, const std::string& problem)
+std::optional<SequentialFile> Game::OpenShapesFile()
 {
-    host_.dialogs.MsgBox("Kalido shapes file cannot be used:" + CrLf + path + CrLf + problem, MsgButtons::Ok, AppTitle);
+    auto file = SequentialFile::Open(FullPath(ShapesFile));
+    if (!file)
+        ShowFileProblem("The file cannot be opened.");
+    return file;
+}
+
+void Game::ShowReadError(const ReadError& error)
+{
+    ShowFileProblem("Line " + std::to_string(error.line) + ": " + error.what + ".");
+}
+
+void Game::ShowFileProblem(const std::string& problem)
+{
+    host_.dialogs.MsgBox("Kalido shapes file cannot be used:" + CrLf + FullPath(ShapesFile) + CrLf + problem, MsgButtons::Ok,
+                         AppTitle);
 }
 
 } // namespace kalido

@@ -1,6 +1,8 @@
 // The release of the mouse over the board (a click or a drop), and the two layouts of the pieces.
 #include "board/Game.h"
 
+#include <cmath>
+
 namespace kalido {
 
 void Game::Picture1_MouseUp(int /*Button*/, int /*Shift*/, float X, float Y)
@@ -40,8 +42,8 @@ void Game::Drop(int p, float X, float Y)
 {
     bool DropRejected = false;
     SelectedPiece = NoPiece;
-    PieceX[p] += static_cast<int>(X);
-    PieceY[p] += static_cast<int>(Y);
+    PieceX[p] += static_cast<int>(std::nearbyint(X));
+    PieceY[p] += static_cast<int>(std::nearbyint(Y));
 
     // Pieces may overlap and nothing snaps; only the board bounds can refuse a drop.
     const int o = PieceOrient[p];

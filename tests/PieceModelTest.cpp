@@ -70,15 +70,3 @@ TEST(PieceModel, turnShiftsAlwaysUseTheGridUnitAndRoundTowardMinusInfinity)
     EXPECT_EQ(extent.PieceExtentX[0][0], 51);
     EXPECT_EQ(extent.PieceExtentY[0][0], 33); // floor of 33.66
 }
-
-TEST(PieceModel, theSquareTurnsBetweenTwoCodesAndTheOthersThroughEight)
-{
-    std::vector<int> square, other;
-    int s = 0, o = 0;
-    for (int n = 0; n < 9; ++n) {
-        square.push_back(s = NextOrient(SquarePiece, s));
-        other.push_back(o = NextOrient(6, o));
-    }
-    EXPECT_EQ(square, (std::vector<int>{1, 0, 1, 0, 1, 0, 1, 0, 1}));
-    EXPECT_EQ(other, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 0, 1}));
-}
