@@ -5,8 +5,10 @@
 
 namespace kalido {
 
-void Game::Picture1_MouseUp(int /*Button*/, int /*Shift*/, float X, float Y)
+void Game::Picture1_MouseUp(int Button, int /*Shift*/, float X, float Y)
 {
+    if (SelectedPiece != NoPiece && Button != LeftButton)
+        return; // the drag belongs to the left button: another button let go mid-drag ends nothing
     if (X == DragStartX && Y == DragStartY) {
         Click(X, Y);
         return;

@@ -112,7 +112,9 @@ TEST_F(Board, theDragOffsetIsTakenAtTheFirstMoveNotAtThePress)
     EXPECT_EQ(g().Picture1.Point(static_cast<int>(x), static_cast<int>(y)), g().BoardBackColor) << "the piece is lifted";
     EXPECT_EQ(CountColour(g().Picture1, QBColor(15)), 4 * 48) << "a one-pixel white outline of the square";
     g().Picture1_MouseDown(RightButton, 0, x - 20, y + 30); // ignored during a drag
-    g().Picture1_KeyDown(KeyTab, 0);                         // and so are the keys
+    g().Picture1_MouseUp(RightButton, 0, x - 20, y + 30);   // and so is its release
+    EXPECT_EQ(g().SelectedPiece, 3);
+    g().Picture1_KeyDown(KeyTab, 0); // and so are the keys
     g().Picture1_KeyDown(KeyRight, CtrlMask);
     g().Picture1_MouseUp(LeftButton, 0, x - 20, y + 30);
     EXPECT_EQ(g().PieceX[3], fromX - 30);
