@@ -7,7 +7,9 @@
 namespace kalido {
 
 KalidoWindows::KalidoWindows(Game& game, const ScreenMetrics& screen)
-    : game_(game), board_(game, screen), frame_(game, screen)
+    : game_(game),
+      board_(game, screen),
+      frame_(game, screen)
 {
     game_.OnUiChanged = [this] {
         board_.Sync();

@@ -32,7 +32,8 @@ constexpr std::array<FrameSpec, 5> Frames = {{
 
 } // namespace
 
-MDIForm1::MDIForm1(Game& game, const ScreenMetrics& screen) : game_(game)
+MDIForm1::MDIForm1(Game& game, const ScreenMetrics& screen)
+    : game_(game)
 {
     const float tx = screen.TwipsPerPixelX(), ty = screen.TwipsPerPixelY();
     auto place = [tx, ty](QWidget* w, TwipRect r) {

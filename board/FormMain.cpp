@@ -17,7 +17,8 @@ int pixels(double twips, float twipsPerPixel) { return static_cast<int>(std::lro
 
 } // namespace
 
-FormMain::FormMain(Game& game, const ScreenMetrics& screen) : game_(game)
+FormMain::FormMain(Game& game, const ScreenMetrics& screen)
+    : game_(game)
 {
     const float tx = screen.TwipsPerPixelX(), ty = screen.TwipsPerPixelY();
     setWindowTitle(QString::fromStdString(game.FormMainCaption));

@@ -85,8 +85,8 @@ void Game::ShowReadError(const ReadError& error)
 
 void Game::ShowFileProblem(const std::string& problem)
 {
-    host_.dialogs.MsgBox("Kalido shapes file cannot be used:" + CrLf + FullPath(ShapesFile) + CrLf + problem, MsgButtons::Ok,
-                         AppTitle);
+    host_.dialogs.MsgBox("Kalido shapes file cannot be used:" + CrLf + FullPath(ShapesFile) + CrLf + problem,
+                         MsgButtons::Ok, AppTitle);
 }
 
 } // namespace kalido

@@ -57,7 +57,9 @@ int VirtualKeyOf(const QKeyEvent& event)
     }
 }
 
-PictureBox::PictureBox(Surface& surface, QWidget* parent) : QWidget(parent), surface_(surface)
+PictureBox::PictureBox(Surface& surface, QWidget* parent)
+    : QWidget(parent),
+      surface_(surface)
 {
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -67,10 +67,7 @@ void QtMediaControl::SendString(const std::string& command)
     }
 }
 
-double SystemChance::Timer()
-{
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-}
+double SystemChance::Timer() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
 void SystemChance::Randomize(double seed)
 {
@@ -101,14 +98,8 @@ float QtScreenMetrics::TwipsPerPixelY() const
     return twipsPerPixel(screen ? screen->logicalDotsPerInchY() : 96.0);
 }
 
-std::string QtProcess::CurrentDirectory() const
-{
-    return QDir::toNativeSeparators(QDir::currentPath()).toStdString();
-}
+std::string QtProcess::CurrentDirectory() const { return QDir::toNativeSeparators(QDir::currentPath()).toStdString(); }
 
-void QtProcess::End()
-{
-    QCoreApplication::exit(0);
-}
+void QtProcess::End() { QCoreApplication::exit(0); }
 
 } // namespace kalido

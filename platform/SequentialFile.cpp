@@ -16,7 +16,10 @@ std::string inQuotes(const std::string& value) { return "\"" + value + "\""; }
 
 } // namespace
 
-SequentialFile::SequentialFile(std::string content) : text_(std::move(content)) {}
+SequentialFile::SequentialFile(std::string content)
+    : text_(std::move(content))
+{
+}
 
 std::optional<SequentialFile> SequentialFile::Open(const std::string& path)
 {

@@ -22,7 +22,8 @@ QPen onePixelPen(Colour c)
 } // namespace
 
 Surface::Surface(int width, int height, Colour backColor)
-    : BackColor(backColor), image_(width, height, QImage::Format_RGB32)
+    : BackColor(backColor),
+      image_(width, height, QImage::Format_RGB32)
 {
     Cls();
 }

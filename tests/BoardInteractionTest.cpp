@@ -107,9 +107,10 @@ TEST_F(Board, theDragOffsetIsTakenAtTheFirstMoveNotAtThePress)
     const auto [x, y] = VisiblePoint(g(), 3);
     const int fromX = g().PieceX[3];
     g().Picture1_MouseDown(LeftButton, 0, x, y);
-    g().Picture1_MouseMove(LeftButton, 0, x + 10, y);       // lifts here
+    g().Picture1_MouseMove(LeftButton, 0, x + 10, y); // lifts here
     g().Picture1_MouseMove(LeftButton, 0, x - 20, y + 30);
-    EXPECT_EQ(g().Picture1.Point(static_cast<int>(x), static_cast<int>(y)), g().BoardBackColor) << "the piece is lifted";
+    EXPECT_EQ(g().Picture1.Point(static_cast<int>(x), static_cast<int>(y)), g().BoardBackColor)
+        << "the piece is lifted";
     EXPECT_EQ(CountColour(g().Picture1, QBColor(15)), 4 * 48) << "a one-pixel white outline of the square";
     g().Picture1_MouseDown(RightButton, 0, x - 20, y + 30); // ignored during a drag
     g().Picture1_MouseUp(RightButton, 0, x - 20, y + 30);   // and so is its release
@@ -185,8 +186,8 @@ TEST_F(Board, aTurnThatCompletesTheFigureIsAnnouncedAndRestartsLikeADrop)
     EXPECT_EQ(f.fake.dialogs.shown[0].text, "You got it - congratulations");
     EXPECT_GT(exactEdges, 400);
     const std::string dir = g().AppDir;
-    EXPECT_EQ(f.fake.media.commands,
-              (std::vector<std::string>{"play " + dir + "Click.wav", "play " + dir + "clap4.wav", "play " + dir + "whoosh1.wav"}));
+    EXPECT_EQ(f.fake.media.commands, (std::vector<std::string>{"play " + dir + "Click.wav", "play " + dir + "clap4.wav",
+                                                               "play " + dir + "whoosh1.wav"}));
     EXPECT_EQ(g().PieceX, g().HomeX);
     EXPECT_EQ(g().CurrentFigure, 5); // Int(22 * 0.2 + 1)
     EXPECT_TRUE(g().Picture1Enabled);

@@ -138,7 +138,8 @@ TEST_F(BundledFile, everyFigureIsAConnectedArrangementOfTheSevenPiecesThatFitsTh
 
         // One connected silhouette.
         std::vector<bool> seen(cover.size());
-        const auto start = static_cast<std::size_t>(std::find_if(cover.begin(), cover.end(), [](int c) { return c > 0; }) - cover.begin());
+        const auto start = static_cast<std::size_t>(
+            std::find_if(cover.begin(), cover.end(), [](int c) { return c > 0; }) - cover.begin());
         std::queue<std::size_t> todo;
         todo.push(start);
         seen[start] = true;

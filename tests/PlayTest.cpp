@@ -139,14 +139,16 @@ TEST_F(Play, dropBoundsHoldAtTwentyAndAtThreeHundredThirtyAndSixtyFive)
 TEST_F(Play, aPieceDroppedOnAnotherIsKeptAndLiesOnTop)
 {
     // Drop the square onto the parallelogram, which has the higher index.
-    const float x6 = static_cast<float>(g().OriginX + g().PieceX[6] + 24), y6 = static_cast<float>(g().OriginY + g().PieceY[6] + 10);
+    const float x6 = static_cast<float>(g().OriginX + g().PieceX[6] + 24),
+                y6 = static_cast<float>(g().OriginY + g().PieceY[6] + 10);
     ASSERT_EQ(g().HitTest(x6, y6), 6);
     DragBy(g(), 3, g().PieceX[6] - g().PieceX[3], g().PieceY[6] - g().PieceY[3]);
     EXPECT_EQ(g().PieceX[3], g().PieceX[6]);
     EXPECT_EQ(g().HitTest(x6, y6), 3);
     EXPECT_EQ(g().KeyPiece, 3);
     // Its old place is free in both images.
-    const float oldX = static_cast<float>(g().OriginX + g().HomeX[3] + 20), oldY = static_cast<float>(g().OriginY + g().HomeY[3] + 20);
+    const float oldX = static_cast<float>(g().OriginX + g().HomeX[3] + 20),
+                oldY = static_cast<float>(g().OriginY + g().HomeY[3] + 20);
     EXPECT_EQ(g().HitTest(oldX, oldY), NoPiece);
     EXPECT_EQ(g().Picture1.Point(static_cast<int>(oldX), static_cast<int>(oldY)), g().BoardBackColor);
 }
@@ -226,7 +228,8 @@ TEST_F(Play, theTargetIsCentredByItsFarEdgesAndNamedInTheCaption)
             }
     // The square: 136 pixels drawn 5 right of and 14 below the buffer's corner.
     const double W = 3500 / 15.0, H = 240;
-    const int offX = static_cast<int>(std::nearbyint((W - 141) / 2)), offY = static_cast<int>(std::nearbyint((H - 150) / 2));
+    const int offX = static_cast<int>(std::nearbyint((W - 141) / 2)),
+              offY = static_cast<int>(std::nearbyint((H - 150) / 2));
     EXPECT_NEAR(minX, offX + 5, 1);
     EXPECT_NEAR(maxX, offX + 141, 1);
     EXPECT_NEAR(minY, offY + 14, 1);

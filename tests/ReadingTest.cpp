@@ -195,26 +195,28 @@ TEST_P(DamagedShapesFile, isNamedWithLineAndValueAndEndsTheStartCleanly)
 
 INSTANTIATE_TEST_SUITE_P(
     Reading, DamagedShapesFile,
-    ::testing::Values(
-        DamagedFile{"notANumber", ShapesWithRecords({"1,60,60,0,x7,60"}), "Line 66: \"x7\" is not a number."},
-        DamagedFile{"cutShort", ShapesWithRecords({record(1), "2,60,60,0,60,60"}),
-                    "Line 67: the record ends before its 24 values."},
-        DamagedFile{"headerCut", BundledShapes().substr(0, BundledShapes().find("large2")), "Line 10: the file ends here."},
-        DamagedFile{"noLine65", BundledShapes().substr(0, BundledShapes().find("\"Kalido figures\"")),
-                    "Line 65: the file ends here."},
-        DamagedFile{"vertexTooLarge",
-                    [] {
-                        std::string text = ShapesWithRecords({record(1)});
-                        text.replace(text.find("large0,1,4,4,0,0,0,0,4,"), 23, "large0,1,4,4,0,0,0,0,2000,");
-                        return text;
-                    }(),
-                    "Line 8: a vertex of piece 0 orientation 0 does not fit a 16-bit whole number."},
-        DamagedFile{"orientationOutOfRange", ShapesWithRecords({[] {
-                        std::string r = record(1);
-                        r.replace(r.find(",0,60,60"), 8, ",9,60,60");
-                        return r;
-                    }()}),
-                    "Line 66: piece 0 has the orientation 9, which is not 0 to 7."}),
+    ::testing::Values(DamagedFile{"notANumber", ShapesWithRecords({"1,60,60,0,x7,60"}),
+                                  "Line 66: \"x7\" is not a number."},
+                      DamagedFile{"cutShort", ShapesWithRecords({record(1), "2,60,60,0,60,60"}),
+                                  "Line 67: the record ends before its 24 values."},
+                      DamagedFile{"headerCut", BundledShapes().substr(0, BundledShapes().find("large2")),
+                                  "Line 10: the file ends here."},
+                      DamagedFile{"noLine65", BundledShapes().substr(0, BundledShapes().find("\"Kalido figures\"")),
+                                  "Line 65: the file ends here."},
+                      DamagedFile{"vertexTooLarge",
+                                  [] {
+                                      std::string text = ShapesWithRecords({record(1)});
+                                      text.replace(text.find("large0,1,4,4,0,0,0,0,4,"), 23,
+                                                   "large0,1,4,4,0,0,0,0,2000,");
+                                      return text;
+                                  }(),
+                                  "Line 8: a vertex of piece 0 orientation 0 does not fit a 16-bit whole number."},
+                      DamagedFile{"orientationOutOfRange", ShapesWithRecords({[] {
+                                      std::string r = record(1);
+                                      r.replace(r.find(",0,60,60"), 8, ",9,60,60");
+                                      return r;
+                                  }()}),
+                                  "Line 66: piece 0 has the orientation 9, which is not 0 to 7."}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(LoadFigures, aDamagedFileLaterKeepsTheCollectionInUse)

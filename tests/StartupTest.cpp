@@ -88,7 +88,6 @@ TEST(Startup, closingTheBoardWindowClosesTheSoundsSaysThanksWhenSoundIsOnAndEnds
     ASSERT_TRUE(f.Load());
     f.game->SoundOn = f.game->YesValue;
     f.game->Form_Unload();
-    EXPECT_EQ(f.fake.media.commands,
-              (std::vector<std::string>{"close all", "play " + f.game->AppDir + "thank.wav"}));
+    EXPECT_EQ(f.fake.media.commands, (std::vector<std::string>{"close all", "play " + f.game->AppDir + "thank.wav"}));
     EXPECT_EQ(f.fake.process.ends, 1);
 }

@@ -60,7 +60,10 @@ void GameFixture::WriteShapes(const std::string& content, const std::string& nam
     out << content;
 }
 
-std::string GameFixture::Path(const std::string& name) const { return dir.filePath(QString::fromStdString(name)).toStdString(); }
+std::string GameFixture::Path(const std::string& name) const
+{
+    return dir.filePath(QString::fromStdString(name)).toStdString();
+}
 
 int CountColour(const Surface& surface, Colour c)
 {
@@ -87,7 +90,8 @@ std::pair<float, float> VisiblePoint(const Game& game, int i)
         for (int dy = -r; dy <= r; ++dy)
             for (int dx = -r; dx <= r; ++dx) {
                 const int x = static_cast<int>(cx) + dx, y = static_cast<int>(cy) + dy;
-                if (game.HitImage.Point(x, y) == game.PieceColor[i] && game.HitImage.Point(x + 1, y) == game.PieceColor[i])
+                if (game.HitImage.Point(x, y) == game.PieceColor[i] &&
+                    game.HitImage.Point(x + 1, y) == game.PieceColor[i])
                     return {static_cast<float>(x), static_cast<float>(y)};
             }
     return {-1, -1};

@@ -23,7 +23,7 @@ class ScriptedDialogs : public Dialogs {
 public:
     MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, const std::string& title) override;
     std::vector<ShownMessage> shown;
-    std::deque<MsgAnswer> answers; // taken in turn; OK when empty
+    std::deque<MsgAnswer> answers;   // taken in turn; OK when empty
     std::function<void()> whileOpen; // runs while a box is "open", before it is answered
 };
 
