@@ -4,6 +4,11 @@
 set -euo pipefail
 src="$(cd "$(dirname "$0")" && pwd)"
 "$src/tools/install-deps.sh" test
+
+# Formatting is checked where clang-format is at hand.
+if command -v clang-format >/dev/null && git -C "$src" rev-parse --git-dir >/dev/null 2>&1; then
+  (cd "$src" && git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run -Werror)
+fi
 build="$src/build/test"
 cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKALIDO_WERROR=ON -DKALIDO_SANITIZE=ON \
   -DBUILD_TESTING=ON -DKALIDO_BENCH=ON >/dev/null
