@@ -23,9 +23,16 @@ void Game::BuildPiecePoly(int i, std::array<PolyPoint, 11>& poly)
     DrawX = OriginX + PieceX[i];
     DrawY = OriginY + PieceY[i];
     CurOrient = PieceOrient[i];
-    const auto& verts = ShapeVerts[i][CurOrient];
+    poly = PieceOutline(i, CurOrient, DrawX, DrawY);
+}
+
+std::array<PolyPoint, 11> Game::PieceOutline(int i, int o, int x, int y) const
+{
+    const auto& verts = ShapeVerts[i][o];
+    std::array<PolyPoint, 11> poly{};
     for (int m = 0; m <= 4; ++m)
-        poly[m] = {DrawX + verts[2 * m + 1], DrawY + verts[2 * m + 2]};
+        poly[m] = {x + verts[2 * m + 1], y + verts[2 * m + 2]};
+    return poly;
 }
 
 void Game::PaintHitPolygon(int i, const std::array<PolyPoint, 11>& poly)

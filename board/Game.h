@@ -103,6 +103,8 @@ public:
     // --- Drawing and hit testing
     void SetPieceBrush(int i);
     void BuildPiecePoly(int i, std::array<PolyPoint, 11>& poly);
+    // The five outline points of piece i in orientation o with its reference point at (x, y).
+    std::array<PolyPoint, 11> PieceOutline(int i, int o, int x, int y) const;
     void DrawPiece(int i);
     void DrawBoard();
     int HitTest(float X, float Y) const; // the piece whose key colour lies under (X, Y), or NoPiece

@@ -51,9 +51,7 @@ void Game::Picture1_MouseMove(int /*Button*/, int /*Shift*/, float X, float Y)
         DragAnchorX = whole(X) + DrawX;
         DragAnchorY = whole(Y) + DrawY;
         CurOrient = PieceOrient[p];
-        const auto& verts = ShapeVerts[p][CurOrient];
-        for (int m = 0; m <= 4; ++m)
-            DragPoly[m] = {DragAnchorX + verts[2 * m + 1], DragAnchorY + verts[2 * m + 2]};
+        DragPoly = PieceOutline(p, CurOrient, DragAnchorX, DragAnchorY);
         ErasePolygon(Picture1, DragPoly);
         LastMouseX = X;
         LastMouseY = static_cast<std::int16_t>(whole(Y));

@@ -62,11 +62,7 @@ void Game::Drop(int p, float X, float Y)
         sendBack();
 
     // The hit-test image still shows the piece where its drag began.
-    const auto& verts = ShapeVerts[p][o];
-    std::array<PolyPoint, 11> footprint{};
-    for (int m = 0; m < 4; ++m)
-        footprint[m] = {DragAnchorX + verts[2 * m + 1], DragAnchorY + verts[2 * m + 2]};
-    ErasePolygon(HitImage, footprint);
+    ErasePolygon(HitImage, PieceOutline(p, o, DragAnchorX, DragAnchorY));
 
     Picture1.Cls();
     KeyPiece = static_cast<std::int16_t>(p);

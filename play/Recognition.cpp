@@ -74,12 +74,7 @@ void Game::CheckSolved()
     FigureSolved = YesValue;
     Picture1.Cls();
     for (int i = 0; i < PieceCount; ++i) {
-        const auto& verts = ShapeVerts[i][FigOrient[n][i]];
-        const int rx = OriginX + MinX + FigX[n][i];
-        const int ry = OriginY + MinY + FigY[n][i];
-        std::array<PolyPoint, 4> outline;
-        for (int m = 0; m < 4; ++m)
-            outline[m] = {rx + verts[2 * m + 1], ry + verts[2 * m + 2]};
+        const auto outline = PieceOutline(i, FigOrient[n][i], OriginX + MinX + FigX[n][i], OriginY + MinY + FigY[n][i]);
         Picture1.FillStyle = Fill::Solid;
         Picture1.FillColor = FigureColor;
         Picture1.ForeColor = QBColor(8);

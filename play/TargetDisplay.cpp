@@ -31,12 +31,9 @@ void Game::ShowFigure()
         const int n = CurrentFigure;
         int maxX = 0, maxY = 0;
         for (int i = 0; i < PieceCount; ++i) {
-            const int rx = FigX[n][i] + TargetMarginX;
-            const int ry = FigY[n][i] + TargetMarginY;
-            const auto& verts = ShapeVerts[i][FigOrient[n][i]];
-            std::array<PolyPoint, 5> outline;
+            const auto outline =
+                PieceOutline(i, FigOrient[n][i], FigX[n][i] + TargetMarginX, FigY[n][i] + TargetMarginY);
             for (int m = 0; m <= 4; ++m) {
-                outline[m] = {verts[2 * m + 1] + rx, verts[2 * m + 2] + ry};
                 maxX = std::max(maxX, outline[m].x);
                 maxY = std::max(maxY, outline[m].y);
             }
