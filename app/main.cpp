@@ -8,6 +8,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The program ends through its own shutdown, which lets the farewell sound play out.
+    QApplication::setQuitOnLastWindowClosed(false);
     kalido::QtHost qt;
     kalido::Game game(qt.host);
     kalido::KalidoWindows windows(game, qt.screen);

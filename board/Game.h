@@ -115,11 +115,18 @@ public:
     void Picture1_MouseUp(int Button, int Shift, float X, float Y);
     void Picture1_KeyDown(int KeyCode, int Shift);
     void TurnPiece(int n);
+    // Ends a press or drag without a drop: a lifted piece goes back where its drag began.
+    void EndDragInPlace();
 
     // --- Figures, recognition, restart
     void ShowFigure();
-    void CheckPiecePlaced(int i);
+    void CheckPiecePlaced(int i); // the Placed flags of piece i and its twin; never completes a figure
+    void CheckAllPiecesPlaced();
+    bool AllPiecesPlaced() const;
     void CheckSolved();
+    // After a player's drop or turn: when the arrangement is the figure, applaud, congratulate
+    // and move on to a random figure. True when it did.
+    bool CheckSolvedAfterMove();
     void ResetPieces();
     void CopyFigure();
     void PlaySound(const std::string& name);
@@ -136,7 +143,6 @@ private:
     void PaintHitPolygon(int i, const std::array<PolyPoint, 11>& poly);
     void Drop(int p, float X, float Y);
     void Click(float X, float Y);
-    void CelebrateSolvedFigure();
     void TwinRule(int a, int b);
 
     Host& host_;

@@ -18,7 +18,9 @@ void Game::Picture1_MouseDown(int Button, int /*Shift*/, float X, float Y)
         return;
     if (SelectedPiece != NoPiece && Button == RightButton)
         return; // a right press during a drag does nothing
-    SelectedPiece = NoPiece;
+    // A left press while a drag is still on means its release never reached the board (a modal
+    // window took the pointer): that drag ends where it began before this press is looked at.
+    EndDragInPlace();
     const int i = HitTest(X, Y);
     if (i == NoPiece)
         return;
@@ -74,6 +76,21 @@ void Game::Picture1_MouseMove(int /*Button*/, int /*Shift*/, float X, float Y)
     Picture1.Refresh();
 }
 
+void Game::EndDragInPlace()
+{
+    const int p = SelectedPiece;
+    const bool lifted = p != NoPiece && DragFirstMove == 0;
+    SelectedPiece = NoPiece;
+    DragFirstMove = 0;
+    if (!lifted)
+        return;
+    // The hit-test image still shows the piece there; the board image gets it back.
+    PieceX[p] = DragFromX[p];
+    PieceY[p] = DragFromY[p];
+    Picture1.Cls();
+    DrawBoard();
+}
+
 void Game::TurnPiece(int n)
 {
     SelectedPiece = n;
@@ -87,9 +104,8 @@ void Game::TurnPiece(int n)
     PieceY[n] += TurnShiftY[n][o];
     BuildPiecePoly(n, DragPoly);
 
-    FigureSolved = NoValue;
     if (DesignMode != YesValue)
-        CheckPiecePlaced(n);
+        CheckPiecePlaced(n); // before drawing: at EASY the flag colours the piece
 
     SetPieceBrush(n);
     Picture1.Polygon(DragPoly.data(), 4);
@@ -99,12 +115,9 @@ void Game::TurnPiece(int n)
     SelectedPiece = NoPiece;
     PlaySound("Click");
 
-    if (FigureSolved == YesValue) {
-        // The turn completed the figure. The pieces were painted over the exact figure that the
-        // check drew, so show it again, then applaud and move on as a solving drop does.
-        CheckSolved();
-        CelebrateSolvedFigure();
-    }
+    // A turn that gives every piece its orientation may complete the figure, as a drop may.
+    if (DesignMode != YesValue && AllPiecesPlaced())
+        CheckSolvedAfterMove();
 }
 
 void Game::Picture1_KeyDown(int KeyCode, int Shift)

@@ -60,8 +60,7 @@ bool Game::Form_Load()
     CurrentFigure = RandomFigure();
     ShowFigure();
     HotButton = -1;
-    for (int i = 0; i < PieceCount; ++i)
-        CheckPiecePlaced(i);
+    CheckAllPiecesPlaced();
     DrawBoard();
     NotifyUi();
     return true;

@@ -13,7 +13,7 @@ void ReadFigureSection(SequentialFile& file, FigureCollection& c)
     c.FigureCount = 0;
     for (int line = 1; line <= HeaderLines; ++line)
         file.LineInput();
-    file.Item(); // line 65: the collection's title, not used
+    file.LineItem(); // line 65: the collection's title, not used; it may be empty
 
     while (!file.AtEnd()) {
         const int recordLine = file.Line();

@@ -2,14 +2,19 @@
 #include "platform/QtHost.h"
 
 #include <QApplication>
+#include <QAudioDevice>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QTime>
+#include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -62,8 +67,61 @@ void QtMediaControl::SendString(const std::string& command)
             effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
         }
         effect->play();
+        const int length = WaveMilliseconds(path);
+        if (playing_.remainingTime() < length)
+            playing_.setRemainingTime(length);
     } else if (command == "close all") {
         sounds_.clear();
+        playing_ = QDeadlineTimer();
+    }
+}
+
+int QtMediaControl::RemainingMilliseconds() const
+{
+    const auto left = static_cast<int>(playing_.remainingTime());
+    if (left <= 0 || QMediaDevices::audioOutputs().isEmpty())
+        return 0;
+    return left;
+}
+
+bool QtMediaControl::Settled() const
+{
+    return std::none_of(sounds_.begin(), sounds_.end(),
+                        [](const auto& sound) { return sound.second->status() == QSoundEffect::Loading; });
+}
+
+int WaveMilliseconds(const std::string& path)
+{
+    // RIFF, then chunks of a four-letter name and a little-endian length: "fmt " holds the bytes
+    // per second at offset 8, "data" the samples.
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray head = file.read(12);
+    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
+        return 0;
+    auto le32 = [](const QByteArray& bytes, int at) {
+        std::uint32_t v = 0;
+        for (int b = 3; b >= 0; --b)
+            v = (v << 8) | static_cast<unsigned char>(bytes[at + b]);
+        return v;
+    };
+    std::uint32_t bytesPerSecond = 0;
+    while (true) {
+        const QByteArray chunk = file.read(8);
+        if (chunk.size() < 8)
+            return 0;
+        const std::uint32_t size = le32(chunk, 4);
+        if (chunk.startsWith("fmt ")) {
+            const QByteArray fmt = file.read(size);
+            if (fmt.size() < 12)
+                return 0;
+            bytesPerSecond = le32(fmt, 8);
+        } else if (chunk.startsWith("data")) {
+            return bytesPerSecond == 0 ? 0 : static_cast<int>(std::uint64_t{size} * 1000 / bytesPerSecond);
+        } else if (!file.skip(size + (size & 1))) {
+            return 0;
+        }
     }
 }
 
@@ -100,6 +158,15 @@ float QtScreenMetrics::TwipsPerPixelY() const
 
 std::string QtProcess::CurrentDirectory() const { return QDir::toNativeSeparators(QDir::currentPath()).toStdString(); }
 
-void QtProcess::End() { QCoreApplication::exit(0); }
+void QtProcess::End()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    const int linger = std::min(media_.RemainingMilliseconds(), LongestFarewell);
+    if (linger <= 0)
+        QCoreApplication::exit(0);
+    else
+        QTimer::singleShot(linger, qApp, [] { QCoreApplication::exit(0); });
+}
 
 } // namespace kalido

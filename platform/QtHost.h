@@ -3,7 +3,7 @@
 
 #include "platform/Host.h"
 
-#include <QObject>
+#include <QDeadlineTimer>
 
 #include <map>
 #include <memory>
@@ -25,10 +25,20 @@ public:
     void SendString(const std::string& command) override;
     // How many wave files are open: each is opened once and kept until "close all".
     std::size_t OpenSounds() const { return sounds_.size(); }
+    // How long the sounds started so far still play, in milliseconds, as their files give it;
+    // 0 when nothing plays or there is no device to hear them on.
+    int RemainingMilliseconds() const;
+    // True once every open sound has loaded or failed to: none is still being read.
+    bool Settled() const;
 
 private:
     std::map<std::string, std::unique_ptr<QSoundEffect>> sounds_;
+    QDeadlineTimer playing_;
 };
+
+// The playing time of a wave file from its header, in milliseconds; 0 when it is not a readable
+// wave file.
+int WaveMilliseconds(const std::string& path);
 
 class SystemChance : public Chance {
 public:
@@ -48,8 +58,18 @@ public:
 
 class QtProcess : public Process {
 public:
+    explicit QtProcess(const QtMediaControl& media)
+        : media_(media)
+    {
+    }
     std::string CurrentDirectory() const override;
+    // The windows vanish at once; the process lingers until the last sound (the farewell) has
+    // played, two seconds at most.
     void End() override;
+    static constexpr int LongestFarewell = 2000; // milliseconds
+
+private:
+    const QtMediaControl& media_;
 };
 
 // All of them together, as the program uses them.
@@ -58,7 +78,7 @@ struct QtHost {
     QtMediaControl media;
     SystemChance chance;
     QtScreenMetrics screen;
-    QtProcess process;
+    QtProcess process{media};
     Host host{dialogs, media, chance, screen, process};
 };
 

@@ -71,10 +71,14 @@ std::string SequentialFile::LineInput()
     return line;
 }
 
-std::string SequentialFile::Item()
+std::string SequentialFile::Item() { return readItem(true); }
+
+std::string SequentialFile::LineItem() { return readItem(false); }
+
+std::string SequentialFile::readItem(bool passBlankLines)
 {
     skipBlanks();
-    if (!afterComma_) {
+    if (!afterComma_ && passBlankLines) {
         while (atLineEnd()) {
             skipLineEnd();
             skipBlanks();
@@ -150,6 +154,8 @@ std::int32_t FileLength(const std::string& path)
     const auto size = std::filesystem::file_size(path, error);
     if (error || size == 0 || size > static_cast<std::uintmax_t>(std::numeric_limits<std::int32_t>::max()))
         return 0;
+    if (!std::ifstream(path, std::ios::binary))
+        return 0; // there, but not for us to read
     return static_cast<std::int32_t>(size);
 }
 

@@ -16,7 +16,8 @@ struct ReadError {
 
 // Items are separated by commas or line ends; spaces around an item are ignored; an item may be
 // enclosed in double quotes, which then let it hold commas. Numbers use "." as decimal separator.
-// Blank lines between items are passed over. Every read that fails throws ReadError.
+// Item passes over blank lines between items; LineItem does not. Every read that fails throws
+// ReadError.
 class SequentialFile {
 public:
     explicit SequentialFile(std::string content);
@@ -31,12 +32,15 @@ public:
 
     std::string LineInput();
     std::string Item();
+    // The item that a line starts with, where a bare line end is an empty item.
+    std::string LineItem();
     double Number();
     float Single() { return static_cast<float>(Number()); }
     // A whole number in 16 bits; a fraction is rounded half to even.
     std::int16_t Integer();
 
 private:
+    std::string readItem(bool passBlankLines);
     bool atLineEnd() const;
     void skipLineEnd();
     void skipBlanks();
@@ -49,7 +53,7 @@ private:
     std::string lastItem_; // the text of the last number read
 };
 
-// The length in bytes of a file, or 0 when it is missing, unreadable in size or empty.
+// The length in bytes of a file, or 0 when it is missing, cannot be read or is empty.
 std::int32_t FileLength(const std::string& path);
 
 // Converts a number to a 16-bit whole number, rounding half to even; nothing when out of range.

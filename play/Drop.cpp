@@ -25,16 +25,7 @@ void Game::Picture1_MouseUp(int Button, int /*Shift*/, float X, float Y)
 
 void Game::Click(float X, float Y)
 {
-    if (SelectedPiece != NoPiece && DragFirstMove == 0) {
-        // A drag that ended on its starting pixel: the piece goes back where its drag began.
-        const int p = SelectedPiece;
-        PieceX[p] = DragFromX[p];
-        PieceY[p] = DragFromY[p];
-        SelectedPiece = NoPiece;
-        Picture1.Cls();
-        DrawBoard();
-    }
-    SelectedPiece = NoPiece;
+    EndDragInPlace(); // a drag that ended on its starting pixel puts the piece back unchanged
     const int i = HitTest(X, Y);
     if (i != NoPiece)
         KeyPiece = static_cast<std::int16_t>(i);
@@ -69,25 +60,27 @@ void Game::Drop(int p, float X, float Y)
     DrawBoard();
     DrawPiece(KeyPiece); // the dropped piece lies on top of any piece it overlaps
 
-    FigureSolved = NoValue;
-    if (DesignMode == NoValue)
-        CheckSolved();
-    if (FigureSolved == YesValue)
-        CelebrateSolvedFigure();
-    else
+    if (!CheckSolvedAfterMove())
         PlaySound(DropRejected ? "Error" : "Slide");
 }
 
-void Game::CelebrateSolvedFigure()
+bool Game::CheckSolvedAfterMove()
 {
+    FigureSolved = NoValue;
+    if (DesignMode == YesValue)
+        return false; // the designer arranges freely: nothing is tested
+    CheckSolved();
+    if (FigureSolved != YesValue)
+        return false;
+    // The board shows the figure exactly, locked, while the player reads the message.
     PlaySound("clap4");
     host_.dialogs.MsgBox("You got it - congratulations", MsgButtons::Ok, AppTitle);
     ResetPieces();
     CurrentFigure = RandomFigure();
     ShowFigure();
-    for (int i = 0; i < PieceCount; ++i)
-        CheckPiecePlaced(i);
+    CheckAllPiecesPlaced();
     SetPicture1Enabled(true);
+    return true;
 }
 
 void Game::ResetPieces()

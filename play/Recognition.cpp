@@ -6,6 +6,9 @@
 
 namespace kalido {
 
+// Only the flags: a figure is completed by a player's own drop or turn (CheckSolvedAfterMove),
+// never by the checks that run for all seven pieces when a figure is shown or the pieces come
+// home, so a figure that happens to match the home layout does not lock the board unannounced.
 void Game::CheckPiecePlaced(int i)
 {
     Placed[i] = NoValue;
@@ -18,10 +21,15 @@ void Game::CheckPiecePlaced(int i)
         TwinRule(2, 4);
     else if (PieceOrient[i] == FigOrient[n][i])
         Placed[i] = YesValue;
-
-    if (std::count(Placed.begin(), Placed.end(), YesValue) == PieceCount)
-        CheckSolved();
 }
+
+void Game::CheckAllPiecesPlaced()
+{
+    for (int i = 0; i < PieceCount; ++i)
+        CheckPiecePlaced(i);
+}
+
+bool Game::AllPiecesPlaced() const { return std::count(Placed.begin(), Placed.end(), YesValue) == PieceCount; }
 
 // Either piece of a congruent pair may fill either of the pair's places. The first row that
 // holds decides; when both pieces could only take the same place, the lower number gets the credit.

@@ -60,8 +60,7 @@ void Game::ShowFigure()
     NotifyUi();
 
     if (Difficulty == 2)
-        for (int i = 0; i < PieceCount; ++i)
-            CheckPiecePlaced(i);
+        CheckAllPiecesPlaced();
     DrawBoard();
 }
 
