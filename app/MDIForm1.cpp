@@ -2,12 +2,11 @@
 #include "app/MDIForm1.h"
 
 #include "board/Game.h"
+#include "platform/Host.h"
 #include "platform/PictureBox.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
-
-#include <cmath>
 
 namespace kalido {
 
@@ -35,17 +34,24 @@ constexpr std::array<FrameSpec, 5> Frames = {{
 MDIForm1::MDIForm1(Game& game, const ScreenMetrics& screen)
     : game_(game)
 {
-    const float tx = screen.TwipsPerPixelX(), ty = screen.TwipsPerPixelY();
-    auto place = [tx, ty](QWidget* w, TwipRect r) {
-        w->setGeometry(static_cast<int>(std::lround(r.left / tx)), static_cast<int>(std::lround(r.top / ty)),
-                       static_cast<int>(std::lround(r.width / tx)), static_cast<int>(std::lround(r.height / ty)));
+    auto place = [&screen](QWidget* w, TwipRect r) {
+        w->setGeometry(screen.PixelsX(r.left), screen.PixelsY(r.top), screen.PixelsX(r.width),
+                       screen.PixelsY(r.height));
     };
 
     setWindowTitle(QStringLiteral("Make this Kalido"));
-    setFixedSize(static_cast<int>(std::lround(4044 / tx)), static_cast<int>(std::lround(6144 / ty)));
+    setFixedSize(screen.PixelsX(4044), screen.PixelsY(6144));
 
     panel_ = new QWidget(this);
     place(panel_, {0, 0, 4044, 6135});
+    // A frame's border runs through the middle of its caption, so that what lies in the frame at
+    // its place in twips lies inside the border.
+    // Captions are small, as the frames are narrow.
+    panel_->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
+                                         "QGroupBox::title { subcontrol-origin: margin; left: 4px; padding: 0 1px; }"));
+    QFont captions = panel_->font();
+    captions.setPointSizeF(7.5);
+    panel_->setFont(captions);
     for (std::size_t i = 0; i < Frames.size(); ++i) {
         mFrame_[i] = new QGroupBox(QString::fromUtf8(Frames[i].caption), panel_);
         place(mFrame_[i], Frames[i].place);
@@ -54,7 +60,7 @@ MDIForm1::MDIForm1(Game& game, const ScreenMetrics& screen)
     tarKal_ = new QGroupBox(QString::fromStdString(game.TarKalCaption), panel_);
     place(tarKal_, {60, 1500, 3885, 4515});
     targetView_ = new PictureBox(game.TargetKal[1], tarKal_);
-    targetView_->move(static_cast<int>(std::lround(120 / tx)), static_cast<int>(std::lround(240 / ty)));
+    targetView_->move(screen.PixelsX(120), screen.PixelsY(240));
 }
 
 void MDIForm1::Sync() { tarKal_->setTitle(QString::fromStdString(game_.TarKalCaption)); }

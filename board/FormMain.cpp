@@ -2,29 +2,34 @@
 #include "board/FormMain.h"
 
 #include "board/Game.h"
+#include "platform/Host.h"
 #include "platform/PictureBox.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QLabel>
-
-#include <cmath>
 
 namespace kalido {
 
 namespace {
 
-int pixels(double twips, float twipsPerPixel) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
+// The board sits in a sunken two-pixel border, as picture boxes are drawn on the desktop.
+constexpr int BoardBorder = 2;
 
 } // namespace
 
 FormMain::FormMain(Game& game, const ScreenMetrics& screen)
     : game_(game)
 {
-    const float tx = screen.TwipsPerPixelX(), ty = screen.TwipsPerPixelY();
     setWindowTitle(QString::fromStdString(game.FormMainCaption));
 
-    picture1_ = new PictureBox(game.Picture1, this);
-    picture1_->move(pixels(60, tx), pixels(90, ty));
+    // Picture1's own place (60, 90 twips) is its border's outer corner; the board lies inside.
+    auto* border = new QFrame(this);
+    border->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    picture1_ = new PictureBox(game.Picture1, border);
+    picture1_->move(BoardBorder, BoardBorder);
+    border->setGeometry(screen.PixelsX(60), screen.PixelsY(90), picture1_->width() + 2 * BoardBorder,
+                        picture1_->height() + 2 * BoardBorder);
     picture1_->setFocusPolicy(Qt::StrongFocus);
     picture1_->MouseDown = [&game](int b, int s, float x, float y) { game.Picture1_MouseDown(b, s, x, y); };
     picture1_->MouseMove = [&game](int b, int s, float x, float y) { game.Picture1_MouseMove(b, s, x, y); };
@@ -41,14 +46,23 @@ FormMain::FormMain(Game& game, const ScreenMetrics& screen)
     QFont font(QStringLiteral("Arial"), 9, QFont::Bold);
     font.setStyleHint(QFont::SansSerif);
     pStandard_->setFont(font);
-    const int labelHeight = pixels(240, ty);
-    pStandard_->setGeometry(pixels(90, tx), picture1_->y() + picture1_->height(), picture1_->width(), labelHeight);
+    // The label starts at the board's left edge (90 twips), right under its border, and is as
+    // wide as the board.
+    const int labelHeight = screen.PixelsY(240);
+    pStandard_->setGeometry(screen.PixelsX(90), border->geometry().bottom() + 1, picture1_->width(), labelHeight);
 
-    // The window is a little wider than the board and leaves room under the label.
-    const int width = pixels((tx + 1) * picture1_->width(), tx);
-    const int height = pixels((ty + 1) * (1.5 * labelHeight + picture1_->height()), ty);
-    setFixedSize(width, height);
+    // The window's outer size, decorations included: a little wider than the board, with room
+    // for the label under it.
+    const float tx = screen.TwipsPerPixelX(), ty = screen.TwipsPerPixelY();
+    outerSize_ = {screen.PixelsX((tx + 1) * picture1_->width()),
+                  screen.PixelsY((ty + 1) * (1.5 * labelHeight + picture1_->height()))};
+    FitDecorations({});
     setFocusProxy(picture1_);
+}
+
+void FormMain::FitDecorations(const QMargins& decorations)
+{
+    setFixedSize(outerSize_.shrunkBy(decorations));
 }
 
 void FormMain::Sync()

@@ -19,6 +19,9 @@ public:
     QLabel& PStandard() { return *pStandard_; }
     // Takes over the captions and the board's enabled state from the game.
     void Sync();
+    // The window's size counts its decorations: the client area is what they leave of it.
+    QSize OuterSize() const { return outerSize_; }
+    void FitDecorations(const QMargins& decorations);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -27,6 +30,7 @@ private:
     Game& game_;
     PictureBox* picture1_;
     QLabel* pStandard_;
+    QSize outerSize_;
 };
 
 } // namespace kalido

@@ -13,8 +13,7 @@ constexpr Colour FormBackColor = Rgb(240, 240, 240);
 // One of the target view's two picture boxes, 3680 x 4152 twips on light grey.
 Surface targetPicture(const ScreenMetrics& screen)
 {
-    return Surface(static_cast<int>(std::lround(3680 / screen.TwipsPerPixelX())),
-                   static_cast<int>(std::lround(4152 / screen.TwipsPerPixelY())), QBColor(7));
+    return Surface(screen.PixelsX(3680), screen.PixelsY(4152), QBColor(7));
 }
 
 } // namespace

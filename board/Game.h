@@ -56,6 +56,7 @@ public:
     Colour FigureColor = QBColor(0);
     int CurrentFigure = 1;
     int HotButton = -1;
+    std::int16_t FrameWidth = 0, FrameHeight = 0; // the frame window's outer size in twips
 
     // --- Drawing scratch, shared by the drawing and the board handlers
     int DrawX = 0, DrawY = 0, CurOrient = 0;

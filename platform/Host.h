@@ -1,6 +1,7 @@
 // The seams through which the game reaches its platform; tests replace each with a scripted double.
 #pragma once
 
+#include <cmath>
 #include <string>
 
 namespace kalido {
@@ -32,11 +33,15 @@ public:
     virtual double Rnd() = 0; // the next number in [0, 1)
 };
 
+// Window and control geometry is given in twips; the screen says how many make a pixel.
 class ScreenMetrics {
 public:
     virtual ~ScreenMetrics() = default;
     virtual float TwipsPerPixelX() const = 0;
     virtual float TwipsPerPixelY() const = 0;
+    // Twips to the nearest whole pixel.
+    int PixelsX(double twips) const { return static_cast<int>(std::lround(twips / TwipsPerPixelX())); }
+    int PixelsY(double twips) const { return static_cast<int>(std::lround(twips / TwipsPerPixelY())); }
 };
 
 // The running process: its working directory and its end.

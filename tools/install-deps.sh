@@ -6,7 +6,7 @@ packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev fonts-dejavu-core)
 case "${1:-run}" in
   run) ;;
   test) packages+=(libgtest-dev libbenchmark-dev) ;;
-  screen) packages+=(xvfb xdotool imagemagick x11-utils) ;;
+  screen) packages+=(xvfb xdotool imagemagick x11-utils openbox) ;;
   sounds) packages+=(sox) ;;
   *) echo "usage: $0 run|test|screen|sounds" >&2; exit 2 ;;
 esac
