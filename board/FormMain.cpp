@@ -60,10 +60,7 @@ FormMain::FormMain(Game& game, const ScreenMetrics& screen)
     setFocusProxy(picture1_);
 }
 
-void FormMain::FitDecorations(const QMargins& decorations)
-{
-    setFixedSize(outerSize_.shrunkBy(decorations));
-}
+void FormMain::FitDecorations(const QMargins& decorations) { setFixedSize(outerSize_.shrunkBy(decorations)); }
 
 void FormMain::Sync()
 {

@@ -45,16 +45,12 @@ TEST_F(Board, aRightPressTurnsThePieceUnderThePointerAndClicks)
     EXPECT_EQ(f.fake.media.commands.size(), 1u);
 }
 
-TEST_F(Board, tabTurnsTheKeyPieceWhichIsPieceZeroAtFirst)
+TEST_F(Board, theKeyPieceIsPieceZeroAtFirstThenChosenByAClickAndByEveryDrop)
 {
-    g().Picture1_KeyDown(KeyTab, 0);
-    EXPECT_EQ(g().PieceOrient[0], 1);
     g().Picture1_KeyDown(KeyTab, ShiftMask | CtrlMask);
-    EXPECT_EQ(g().PieceOrient[0], 2) << "Tab turns whatever the modifiers";
-}
-
-TEST_F(Board, theKeyPieceIsChosenByAClickAndByEveryDrop)
-{
+    EXPECT_EQ(g().PieceOrient[0], 1) << "Tab turns the key piece whatever the modifiers";
+    g().Picture1_MouseDown(RightButton, 0, VisiblePoint(g(), 2).first, VisiblePoint(g(), 2).second);
+    EXPECT_EQ(g().KeyPiece, 0) << "a right-click turn does not choose the key piece";
     const auto [x, y] = VisiblePoint(g(), 4);
     g().Picture1_MouseDown(LeftButton, 0, x, y);
     g().Picture1_MouseUp(LeftButton, 0, x, y);
@@ -123,22 +119,35 @@ TEST_F(Board, theDragOffsetIsTakenAtTheFirstMoveNotAtThePress)
     EXPECT_EQ(g().PieceX[0], g().HomeX[0]);
 }
 
-TEST_F(Board, aDragThatEndsOnItsStartingPixelPutsThePieceBackUnchanged)
+TEST_F(Board, aDragEndedWithoutADropPutsThePieceBackWhereItBegan)
 {
-    const auto [x, y] = VisiblePoint(g(), 6);
-    const int fromX = g().PieceX[6], fromY = g().PieceY[6];
-    g().Picture1_MouseDown(LeftButton, 0, x, y);
-    g().Picture1_MouseMove(LeftButton, 0, x + 25, y + 5);
-    g().Picture1_MouseMove(LeftButton, 0, x, y);
-    g().Picture1_MouseUp(LeftButton, 0, x, y);
-    EXPECT_EQ(g().PieceX[6], fromX);
-    EXPECT_EQ(g().PieceY[6], fromY);
-    EXPECT_EQ(g().SelectedPiece, NoPiece);
-    EXPECT_EQ(g().KeyPiece, 6);
-    EXPECT_EQ(g().Picture1.Point(static_cast<int>(x), static_cast<int>(y)), QBColor(0)) << "drawn again";
-    EXPECT_EQ(CountColour(g().Picture1, QBColor(15)), 0) << "no outline left behind";
-    DragBy(g(), 6, 0, -30);
-    EXPECT_EQ(g().PieceY[6], fromY - 30) << "the next drag starts from the true place";
+    // Released on its starting pixel, or never released at all (the release went to a modal
+    // window) and followed by a press on the square.
+    for (bool releasedAtStart : {true, false}) {
+        g().ResetPieces();
+        const auto [x, y] = VisiblePoint(g(), 6);
+        const int fromX = g().PieceX[6], fromY = g().PieceY[6];
+        g().Picture1_MouseDown(LeftButton, 0, x, y);
+        g().Picture1_MouseMove(LeftButton, 0, x + 25, y + 5);
+        if (releasedAtStart) {
+            g().Picture1_MouseMove(LeftButton, 0, x, y);
+            g().Picture1_MouseUp(LeftButton, 0, x, y);
+            EXPECT_EQ(g().KeyPiece, 6);
+        } else {
+            g().Picture1_MouseMove(LeftButton, 0, x - 40, y + 30);
+            const auto [sx, sy] = VisiblePoint(g(), 3);
+            g().Picture1_MouseDown(LeftButton, 0, sx, sy);
+            EXPECT_EQ(g().SelectedPiece, 3);
+            g().Picture1_MouseUp(LeftButton, 0, sx, sy);
+        }
+        EXPECT_EQ(g().PieceX[6], fromX);
+        EXPECT_EQ(g().PieceY[6], fromY);
+        EXPECT_EQ(g().SelectedPiece, NoPiece);
+        EXPECT_EQ(g().Picture1.Point(static_cast<int>(x), static_cast<int>(y)), QBColor(0)) << "drawn again";
+        EXPECT_EQ(CountColour(g().Picture1, QBColor(15)), 0) << "no outline left behind";
+        DragBy(g(), 6, 0, -30);
+        EXPECT_EQ(g().PieceY[6], fromY - 30) << "the next drag starts from the true place";
+    }
 }
 
 TEST_F(Board, aReleaseAwayFromThePressWithoutAnyMoveStillMovesThePieceByTheTravel)
@@ -159,38 +168,6 @@ TEST_F(Board, theMiddleButtonSelectsNothing)
     g().Picture1_MouseMove(MiddleButton, 0, x + 30, y);
     g().Picture1_MouseUp(MiddleButton, 0, x + 30, y);
     EXPECT_EQ(g().PieceX[3], g().HomeX[3]);
-}
-
-TEST_F(Board, aTurnThatCompletesTheFigureIsAnnouncedAndRestartsLikeADrop)
-{
-    PlaceAsFigure(g(), 1, 100, 100);
-    const int o = g().PieceOrient[5];
-    // Undo one turn of piece 5 so that the next turn lands it exactly where the figure has it.
-    g().PieceX[5] -= g().TurnShiftX[5][o];
-    g().PieceY[5] -= g().TurnShiftY[5][o];
-    g().PieceOrient[5] = o == 0 ? 7 : o - 1;
-    for (int i = 0; i < 7; ++i)
-        g().CheckPiecePlaced(i);
-    g().Picture1.Cls();
-    g().HitImage.Cls();
-    g().DrawBoard();
-    ASSERT_TRUE(g().Picture1Enabled);
-    g().SoundOn = 1;
-    f.fake.chance.draws = {0.2};
-    int exactEdges = 0;
-    f.fake.dialogs.whileOpen = [&] { exactEdges = CountColour(g().Picture1, QBColor(8)); };
-    const auto [x, y] = VisiblePoint(g(), 5);
-    g().Picture1_MouseDown(RightButton, 0, x, y);
-
-    ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
-    EXPECT_EQ(f.fake.dialogs.shown[0].text, "You got it - congratulations");
-    EXPECT_GT(exactEdges, 400);
-    const std::string dir = g().AppDir;
-    EXPECT_EQ(f.fake.media.commands, (std::vector<std::string>{"play " + dir + "Click.wav", "play " + dir + "clap4.wav",
-                                                               "play " + dir + "whoosh1.wav"}));
-    EXPECT_EQ(g().PieceX, g().HomeX);
-    EXPECT_EQ(g().CurrentFigure, 5); // Int(22 * 0.2 + 1)
-    EXPECT_TRUE(g().Picture1Enabled);
 }
 
 TEST_F(Board, inDesignModeATurnLeavesThePlacementFlagsAlone)

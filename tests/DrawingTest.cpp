@@ -32,42 +32,36 @@ TEST_F(Drawing, everyPieceLiesInTheHitImageInExactlyItsKeyColour)
         EXPECT_TRUE(allowed.count(c)) << std::hex << c;
 }
 
-TEST_F(Drawing, atNormalPiecesAreBlackWithARimInTheBoardColour)
+TEST_F(Drawing, aPressOnAPiecesRimOrBesideTheBoardSelectsNothing)
 {
-    const auto [x, y] = InsidePiece(g(), 3);
-    EXPECT_EQ(g().Picture1.Point(static_cast<int>(x), static_cast<int>(y)), QBColor(0));
-    // The square at home: its top edge is the rim, the row below it the piece.
     const int left = g().OriginX + g().PieceX[3], top = g().OriginY + g().PieceY[3];
-    EXPECT_EQ(g().Picture1.Point(left + 20, top), g().BoardBackColor);
-    EXPECT_EQ(g().Picture1.Point(left + 20, top + 1), QBColor(0));
-    EXPECT_EQ(g().HitImage.Point(left + 20, top), g().BoardBackColor);
-    EXPECT_EQ(g().HitTest(static_cast<float>(left + 20), static_cast<float>(top)), NoPiece)
-        << "a click on the rim selects nothing";
+    EXPECT_EQ(g().HitTest(static_cast<float>(left + 20), static_cast<float>(top)), NoPiece);
+    EXPECT_EQ(g().HitTest(static_cast<float>(left + 20), static_cast<float>(top + 1)), 3);
     EXPECT_EQ(g().HitTest(1, 1), NoPiece);
     EXPECT_EQ(g().HitTest(-5, 400), NoPiece);
 }
 
-TEST_F(Drawing, veryEasyColoursEachPieceEasyOnlyThosePlacedAndDesignBlackensTheRim)
+TEST_F(Drawing, theDifficultyAndDesignModeDecideAPiecesFillAndRim)
 {
-    const auto [x, y] = InsidePiece(g(), 5);
-    const int px = static_cast<int>(x), py = static_cast<int>(y);
-    g().Difficulty = 1;
-    g().DrawBoard();
-    EXPECT_EQ(g().Picture1.Point(px, py), QBColor(11));
-    g().Difficulty = 2;
-    g().Placed[5] = g().YesValue;
-    g().DrawBoard();
-    EXPECT_EQ(g().Picture1.Point(px, py), QBColor(3));
-    g().Placed[5] = g().NoValue;
-    g().DrawBoard();
-    EXPECT_EQ(g().Picture1.Point(px, py), QBColor(0));
-
-    g().Difficulty = 3;
-    g().DesignMode = g().YesValue;
-    g().Picture1.Cls();
-    g().DrawBoard();
-    const int left = g().OriginX + g().PieceX[3], top = g().OriginY + g().PieceY[3];
-    EXPECT_EQ(g().Picture1.Point(left + 20, top), QBColor(0));
+    struct Case {
+        int difficulty;
+        bool placed, design;
+        Colour fill, rim; // of the square: inside, and on its top edge
+    };
+    const Colour board = g().BoardBackColor;
+    for (const Case& c : {Case{3, true, false, QBColor(0), board}, Case{2, false, false, QBColor(0), board},
+                          Case{2, true, false, QBColor(3), board}, Case{1, false, false, QBColor(9), board},
+                          Case{3, false, true, QBColor(0), QBColor(0)}}) {
+        g().Difficulty = static_cast<std::int16_t>(c.difficulty);
+        g().Placed[3] = c.placed ? 1 : 0;
+        g().DesignMode = c.design ? 1 : 0;
+        g().Picture1.Cls();
+        g().DrawBoard();
+        const auto [x, y] = InsidePiece(g(), 3);
+        const int left = g().OriginX + g().PieceX[3], top = g().OriginY + g().PieceY[3];
+        EXPECT_EQ(g().Picture1.Point(static_cast<int>(x), static_cast<int>(y)), c.fill) << c.difficulty << c.placed;
+        EXPECT_EQ(g().Picture1.Point(left + 20, top), c.rim) << c.difficulty << c.design;
+    }
 }
 
 TEST_F(Drawing, whereTwoPiecesOverlapTheHigherIndexOrTheLastDrawnIsHit)
@@ -80,24 +74,6 @@ TEST_F(Drawing, whereTwoPiecesOverlapTheHigherIndexOrTheLastDrawnIsHit)
     EXPECT_EQ(g().HitTest(x, y), 6);
     g().DrawPiece(1);
     EXPECT_EQ(g().HitTest(x, y), 1);
-}
-
-TEST_F(Drawing, drawBoardLeavesTheSelectedPieceOutAndDoesNotPresent)
-{
-    int presented = 0;
-    g().Picture1.OnRefresh = [&](const QRect&) { ++presented; };
-    g().Picture1.Cls();
-    g().HitImage.Cls();
-    g().SelectedPiece = 3;
-    g().DrawBoard();
-    EXPECT_EQ(presented, 0);
-    const auto [x, y] = InsidePiece(g(), 3);
-    EXPECT_EQ(g().HitTest(x, y), NoPiece);
-    EXPECT_EQ(g().Picture1.Point(static_cast<int>(x), static_cast<int>(y)), g().BoardBackColor);
-    g().SelectedPiece = NoPiece;
-    g().DrawBoard();
-    EXPECT_EQ(presented, 1);
-    EXPECT_EQ(g().HitTest(x, y), 3);
 }
 
 TEST(Surface, aTriangleGivenAsFourPointsWithARepeatFillsLikeThreePoints)

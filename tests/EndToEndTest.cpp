@@ -5,9 +5,11 @@
 #include "platform/PictureBox.h"
 #include "platform/QtHost.h"
 
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -43,7 +45,7 @@ TEST_F(EndToEnd, startUpShowsBothWindowsWithTheirCaptionsAndTheTarget)
     EXPECT_EQ(windows->Board().x(), windows->Frame().frameGeometry().right() + 1);
     EXPECT_EQ(windows->Board().windowTitle().toStdString(), "File: " + f.Path("KALIDO.kal"));
     EXPECT_EQ(windows->Board().size(), QSize(373, 442));
-    EXPECT_EQ(windows->Frame().TarKal().title(), "Kalido (1 of 22)");
+    EXPECT_EQ(windows->Frame().TarKal().title(), "Kalido (1 of 3)");
     EXPECT_EQ(windows->Board().PStandard().text(), "Play difficulty: NORMAL");
     EXPECT_EQ(board().size(), QSize(350, 390));
     const QImage shown = board().grab().toImage();
@@ -55,7 +57,7 @@ TEST_F(EndToEnd, startUpShowsBothWindowsWithTheirCaptionsAndTheTarget)
 TEST_F(EndToEnd, aPlayerSolvesTheSquareFromTheHomePlacesWithTheMouse)
 {
     const int cornerX = 100, cornerY = 130;
-    f.fake.chance.draws = {0.95}; // the next figure: Int(22 * 0.95 + 1) = 21
+    f.fake.chance.draws = {0.95}; // the next figure: Int(3 * 0.95 + 1) = 3
     for (int i = 0; i < 7; ++i) {
         for (int turns = 0; g().PieceOrient[i] != g().FigOrient[1][i]; ++turns) {
             ASSERT_LT(turns, 8);
@@ -74,8 +76,8 @@ TEST_F(EndToEnd, aPlayerSolvesTheSquareFromTheHomePlacesWithTheMouse)
     }
     ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(f.fake.dialogs.shown[0].text, "You got it - congratulations");
-    EXPECT_EQ(g().CurrentFigure, 21);
-    EXPECT_EQ(windows->Frame().TarKal().title(), "Kalido (21 of 22)");
+    EXPECT_EQ(g().CurrentFigure, 3);
+    EXPECT_EQ(windows->Frame().TarKal().title(), "Kalido (3 of 3)");
     EXPECT_EQ(g().PieceX, g().HomeX);
     EXPECT_TRUE(board().isEnabled());
 }
@@ -116,14 +118,42 @@ TEST_F(EndToEnd, closingEitherWindowEndsTheProgram)
 
 TEST(QtMediaControl, playsWithoutWaitingAndIsSilentWithoutAFileOrADevice)
 {
+    const std::string data = std::string(KALIDO_DATA_DIR) + "/";
     QtMediaControl media;
-    media.SendString("play " + std::string(KALIDO_DATA_DIR) + "/Click.wav");
-    media.SendString("play " + std::string(KALIDO_DATA_DIR) + "/Click.wav");
+    media.SendString("play " + data + "Click.wav");
+    media.SendString("play " + data + "Click.wav");
     EXPECT_EQ(media.OpenSounds(), 1u);
     media.SendString("play /no/such/folder/clap4.wav");
     EXPECT_EQ(media.OpenSounds(), 1u);
     media.SendString("close all");
     EXPECT_EQ(media.OpenSounds(), 0u);
-    media.SendString("play " + std::string(KALIDO_DATA_DIR) + "/Slide.wav");
+    EXPECT_EQ(media.RemainingMilliseconds(), 0);
+    media.SendString("play " + data + "Slide.wav");
     EXPECT_EQ(media.OpenSounds(), 1u);
+    EXPECT_LE(media.RemainingMilliseconds(), 220) << "never longer than the file plays";
+    QTRY_VERIFY(media.Settled()); // Qt reads wave files in the background: let it finish
+}
+
+TEST(QtMediaControl, aWaveFilesLengthComesFromItsHeader)
+{
+    const std::string data = std::string(KALIDO_DATA_DIR) + "/";
+    EXPECT_EQ(WaveMilliseconds(data + "thank.wav"), 1656);
+    EXPECT_EQ(WaveMilliseconds(data + "Click.wav"), 35);
+    EXPECT_EQ(WaveMilliseconds(data + "KALIDO.kal"), 0);
+    EXPECT_EQ(WaveMilliseconds(data + "missing.wav"), 0);
+}
+
+TEST(QtProcess, theEndHidesTheWindowsAtOnceAndLeavesTheEventLoop)
+{
+    QtMediaControl media;
+    QtProcess process(media);
+    QWidget window;
+    window.show();
+    QEventLoop loop;
+    QTimer::singleShot(0, [&] {
+        process.End();
+        EXPECT_FALSE(window.isVisible());
+    });
+    QTimer::singleShot(5000, &loop, [&] { loop.exit(1); }); // a watchdog, never reached when all is well
+    EXPECT_EQ(loop.exec(), 0);
 }

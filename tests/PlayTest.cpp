@@ -22,17 +22,16 @@ protected:
 
 TEST_F(Play, aDeviationOfFifteenPixelsOnEitherAxisIsAcceptedAndSixteenIsNot)
 {
+    PlaceAsFigure(g(), 1, 100, 100);
     for (int piece : {5, 0, 4}) {
         for (auto [dx, dy] : {std::pair{15, 0}, {0, 15}, {-15, 15}, {16, 0}, {0, 16}, {0, -16}}) {
-            PlaceAsFigure(g(), 1, 100, 100);
-            // Keep the arrangement's corner where it is: move only pieces away from it.
-            g().PieceX[piece] += dx;
-            g().PieceY[piece] += dy;
-            const int minX = *std::min_element(g().PieceX.begin(), g().PieceX.end());
-            const int minY = *std::min_element(g().PieceY.begin(), g().PieceY.end());
-            if (minX != 100 || minY != 100)
-                continue; // the move shifted the corner itself; covered by the whole-shift test
+            // Move the piece's place in the figure rather than the piece, so that the
+            // arrangement's corner stays where it is whatever the direction.
+            g().FigX[1][piece] -= dx;
+            g().FigY[1][piece] -= dy;
             g().CheckSolved();
+            g().FigX[1][piece] += dx;
+            g().FigY[1][piece] += dy;
             const bool accepted = std::abs(dx) <= 15 && std::abs(dy) <= 15;
             EXPECT_EQ(g().FigureSolved, accepted ? 1 : 0) << "piece " << piece << " off by " << dx << "," << dy;
         }
@@ -111,6 +110,38 @@ TEST_F(Play, anAcceptedArrangementIsDrawnExactlyAndLocksTheBoard)
     EXPECT_EQ(g().PieceX[5], 100 + g().FigX[1][5] + 7);
 }
 
+TEST(HomeLayoutFigure, waitsForThePlayersOwnMoveBeforeItCountsAsSolved)
+{
+    GameFixture probe;
+    ASSERT_TRUE(probe.Load());
+    GameFixture f(ShapesWithRecords(
+        {"1,60,60,5,60,60,3,60,60,7,128,94,1,94,128,1,60,162,7,128,128,7,162,60", RecordOf(*probe.game, 2)}));
+    Game& g = *f.game;
+    f.fake.chance.draws = {0.99999};
+    ASSERT_TRUE(f.Load());
+    ASSERT_EQ(g.CurrentFigure, 2);
+    EXPECT_EQ(g.Placed, (PerPiece<std::int16_t>{1, 1, 1, 1, 1, 1, 1})) << "the flags still follow the pieces";
+    g.Difficulty = 2;
+    g.ShowFigure();
+    EXPECT_EQ(g.Placed, (PerPiece<std::int16_t>{1, 1, 1, 1, 1, 1, 1}));
+    EXPECT_TRUE(g.Picture1Enabled);
+    EXPECT_TRUE(f.fake.dialogs.shown.empty()) << "neither start-up nor showing it at EASY completes the figure";
+
+    // The player turns the square round: the turn completes the figure, and the restart brings
+    // the same figure back without counting it solved again.
+    f.fake.chance.draws = {0.99999};
+    g.TurnPiece(3);
+    EXPECT_EQ(g.Placed[3], 0);
+    g.TurnPiece(3);
+    ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.fake.dialogs.shown[0].text, "You got it - congratulations");
+    EXPECT_EQ(g.CurrentFigure, 2);
+    EXPECT_TRUE(g.Picture1Enabled);
+    g.Difficulty = 3;
+    g.ShowFigure();
+    EXPECT_EQ(g.Placed, (PerPiece<std::int16_t>{})) << "a figure shown at NORMAL starts with no piece placed";
+}
+
 TEST_F(Play, dropBoundsHoldAtTwentyAndAtThreeHundredThirtyAndSixtyFive)
 {
     const int p = 3; // the square: 48 x 48
@@ -161,7 +192,7 @@ TEST_F(Play, aSolvingDropApplaudsCongratulatesSendsThePiecesHomeAndShowsARandomF
     g().HitImage.Cls();
     g().DrawBoard();
     g().SoundOn = 1;
-    f.fake.chance.draws = {0.5}; // the next figure: Int(22 * 0.5 + 1) = 12
+    f.fake.chance.draws = {0.5}; // the next figure: Int(3 * 0.5 + 1) = 2
     bool lockedWhileOpen = false;
     int exactEdges = 0;
     f.fake.dialogs.whileOpen = [&] {
@@ -178,8 +209,8 @@ TEST_F(Play, aSolvingDropApplaudsCongratulatesSendsThePiecesHomeAndShowsARandomF
     EXPECT_EQ(f.fake.media.commands, (std::vector<std::string>{play("clap4"), play("whoosh1")}));
     EXPECT_EQ(g().PieceX, g().HomeX);
     EXPECT_EQ(g().PieceY, g().HomeY);
-    EXPECT_EQ(g().CurrentFigure, 12);
-    EXPECT_EQ(g().TarKalCaption, "Kalido (12 of 22)");
+    EXPECT_EQ(g().CurrentFigure, 2);
+    EXPECT_EQ(g().TarKalCaption, "Kalido (2 of 3)");
     EXPECT_TRUE(g().Picture1Enabled);
     EXPECT_EQ(g().FigureSolved, 1);
 }
@@ -215,7 +246,7 @@ TEST_F(Play, copyLaysTheFigureOutFiftyPixelsFromTheCornerAndResetBringsThePieces
 
 TEST_F(Play, theTargetIsCentredByItsFarEdgesAndNamedInTheCaption)
 {
-    EXPECT_EQ(g().TarKalCaption, "Kalido (1 of 22)");
+    EXPECT_EQ(g().TarKalCaption, "Kalido (1 of 3)");
     const Surface& view = g().TargetKal[1];
     int minX = 1000, maxX = -1, minY = 1000, maxY = -1;
     for (int y = 0; y < view.Height(); ++y)
@@ -236,17 +267,29 @@ TEST_F(Play, theTargetIsCentredByItsFarEdgesAndNamedInTheCaption)
     EXPECT_NEAR(maxY, offY + 150, 1);
 }
 
-TEST_F(Play, aFigureWiderThanTheViewIsCutOffOnBothSides)
+TEST_F(Play, aFigureWiderThanTheViewIsCentredByItsFarEdgesAndCutOffOnBothSides)
 {
-    g().FigX[1][6] = 300; // the parallelogram far to the right
+    // The parallelogram (34 pixels wide here) far to the right: the figure would reach x = 230 +
+    // 5 + 34 = 269 in the buffer, which ends at 245, and lands Int((233.3 - 269) / 2) = -18 pixels
+    // to the left; its tallest pieces reach y = 14 + 136 = 150, so it lands (240 - 150) / 2 = 45
+    // lower.
+    g().FigX[1][6] = 230;
     g().ShowFigure();
     const Surface& view = g().TargetKal[1];
-    int row = -1;
-    for (int y = 0; y < view.Height() && row < 0; ++y)
-        if (view.Point(0, y) == QBColor(0))
-            row = y;
-    EXPECT_GE(row, 0) << "the left of the figure is cut off at the view's left edge";
-    EXPECT_EQ(CountColour(view, QBColor(0)) > 0, true);
+    const Surface& buffer = g().TargetKal[0];
+    int blackAtLeft = 0, blackAtRight = 0, beyond = 0, mismatches = 0;
+    for (int y = 0; y < view.Height(); ++y) {
+        blackAtLeft += view.Point(0, y) == QBColor(0);
+        blackAtRight += view.Point(245 - 18 - 1, y) == QBColor(0);
+        for (int x = 245 - 18; x < view.Width(); ++x)
+            beyond += view.Point(x, y) != QBColor(7);
+        for (int x = 0; x < 245 - 18 && y >= 45; ++x)
+            mismatches += view.Point(x, y) != buffer.Point(x + 18, y - 45);
+    }
+    EXPECT_GT(blackAtLeft, 50) << "the left of the figure is cut off at the view's left edge";
+    EXPECT_GT(blackAtRight, 50) << "the parallelogram is cut off where the buffer ends";
+    EXPECT_EQ(beyond, 0);
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST_F(Play, atVeryEasyTheTargetShowsEachPieceInItsColour)
@@ -256,17 +299,6 @@ TEST_F(Play, atVeryEasyTheTargetShowsEachPieceInItsColour)
     for (int i = 0; i < 7; ++i)
         EXPECT_GT(CountColour(g().TargetKal[1], QBColor(g().PieceQBColor[i])), 500) << i;
     EXPECT_EQ(CountColour(g().TargetKal[1], QBColor(0)), 0);
-}
-
-TEST_F(Play, showFigureForgetsThePlacementsAndAtEasyRecomputesThem)
-{
-    g().Placed.fill(1);
-    g().ShowFigure();
-    EXPECT_EQ(g().Placed, (PerPiece<std::int16_t>{}));
-    g().Difficulty = 2;
-    g().PieceOrient[5] = g().FigOrient[1][5];
-    g().ShowFigure();
-    EXPECT_EQ(g().Placed[5], 1);
 }
 
 TEST(EmptyCollection, showsNothingCountsZeroOfZeroAndKeepsPlaying)
@@ -286,15 +318,4 @@ TEST(EmptyCollection, showsNothingCountsZeroOfZeroAndKeepsPlaying)
     DragBy(g, 3, 10, 10);
     EXPECT_EQ(g.FigureSolved, 0);
     EXPECT_TRUE(f.fake.dialogs.shown.empty());
-}
-
-TEST_F(Play, withSoundOffNothingIsSentAndAMissingWaveFileChangesNothing)
-{
-    DragBy(g(), 3, 10, 10);
-    g().TurnPiece(2);
-    g().ResetPieces();
-    EXPECT_TRUE(f.fake.media.commands.empty());
-    g().SoundOn = 1;
-    g().PlaySound("NoSuchSound");
-    EXPECT_EQ(f.fake.media.commands, std::vector<std::string>{play("NoSuchSound")});
 }

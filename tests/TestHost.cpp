@@ -1,6 +1,7 @@
 // Doubles and fixtures shared by the tests.
 #include "TestHost.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -44,6 +45,25 @@ std::string ShapesWithRecords(const std::vector<std::string>& records)
     std::string text = all.substr(0, pos);
     for (const auto& record : records)
         text += record + "\r\n";
+    return text;
+}
+
+std::string ThreeFigures()
+{
+    return ShapesWithRecords({"1,60,60,5,60,60,3,60,60,7,128,94,1,94,128,1,60,162,7,128,128,7,162,60",
+                              "2,60,60,2,60,60,0,156,60,6,60,108,0,60,156,0,60,204,6,108,108,6,60,60",
+                              "3,60,60,7,60,128,3,128,128,3,196,60,1,196,94,5,162,162,7,128,60,5,128,128"});
+}
+
+std::string RecordOf(const Game& game, int n)
+{
+    const int minX = *std::min_element(game.PieceX.begin(), game.PieceX.end());
+    const int minY = *std::min_element(game.PieceY.begin(), game.PieceY.end());
+    std::string text =
+        std::to_string(n) + "," + std::to_string(game.OriginX + minX) + "," + std::to_string(game.OriginY + minY);
+    for (int k = 0; k < 7; ++k)
+        text += "," + std::to_string(game.PieceOrient[k]) + "," + std::to_string(game.OriginX + game.PieceX[k]) + "," +
+                std::to_string(game.OriginY + game.PieceY[k]);
     return text;
 }
 

@@ -71,11 +71,15 @@ struct FakeHost {
 std::string BundledShapes();
 // The bundled header (lines 1 to 65, each ending CR LF) followed by the given records.
 std::string ShapesWithRecords(const std::vector<std::string>& records);
+// A small collection of three figures: 1 is a square of all seven pieces (136 pixels a side).
+std::string ThreeFigures();
+// The record of the pieces as they lie now, as figure n.
+std::string RecordOf(const Game& game, int n = 1);
 
 // A scratch folder holding KALIDO.kal, a fake host working there, and a game not yet loaded.
 class GameFixture {
 public:
-    explicit GameFixture(const std::string& shapes = BundledShapes());
+    explicit GameFixture(const std::string& shapes = ThreeFigures());
     bool Load() { return game->Form_Load(); }
     void WriteShapes(const std::string& content, const std::string& name = "KALIDO.kal");
     std::string Path(const std::string& name) const;
