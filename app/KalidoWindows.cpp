@@ -48,6 +48,7 @@ bool KalidoWindows::Start()
     frame_.show();
     Place();
     board_.show();
+    Place(); // showing may have told the decorations
     board_.activateWindow();
     board_.Picture1().setFocus();
     // A window manager frames the windows only after they are shown: place them again then.

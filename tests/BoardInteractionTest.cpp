@@ -17,32 +17,23 @@ protected:
     GameFixture f;
 };
 
-TEST_F(Board, turningGoesThroughEveryCodeTheSquareThroughTwo)
+TEST_F(Board, aRightPressTurnsThePieceUnderItThroughEveryCodeTheSquareThroughTwo)
 {
+    g().SoundOn = 1;
     std::vector<int> square, large;
     for (int n = 0; n < 8; ++n) {
-        g().TurnPiece(3);
-        square.push_back(g().PieceOrient[3]);
-        g().TurnPiece(0);
-        large.push_back(g().PieceOrient[0]);
+        for (auto [piece, codes] : {std::pair{3, &square}, {0, &large}}) {
+            const auto [x, y] = VisiblePoint(g(), piece);
+            g().Picture1_MouseDown(RightButton, 0, x, y);
+            codes->push_back(g().PieceOrient[piece]);
+        }
     }
     EXPECT_EQ(square, (std::vector<int>{1, 0, 1, 0, 1, 0, 1, 0}));
     EXPECT_EQ(large, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 0}));
     EXPECT_EQ(g().PieceX[0], g().HomeX[0]) << "a full turn brings the piece back to its place";
     EXPECT_EQ(g().SelectedPiece, NoPiece);
-    const auto [x, y] = VisiblePoint(g(), 0);
-    EXPECT_EQ(g().HitTest(x, y), 0);
-}
-
-TEST_F(Board, aRightPressTurnsThePieceUnderThePointerAndClicks)
-{
-    g().SoundOn = 1;
-    const auto [x, y] = VisiblePoint(g(), 5);
-    g().Picture1_MouseDown(RightButton, 0, x, y);
-    EXPECT_EQ(g().PieceOrient[5], 1);
-    EXPECT_EQ(f.fake.media.commands, std::vector<std::string>{"play " + g().AppDir + "Click.wav"});
     g().Picture1_MouseDown(RightButton, 0, 2, 2); // nothing there
-    EXPECT_EQ(f.fake.media.commands.size(), 1u);
+    EXPECT_EQ(f.fake.media.commands, std::vector<std::string>(16, "play " + g().AppDir + "Click.wav"));
 }
 
 TEST_F(Board, theKeyPieceIsPieceZeroAtFirstThenChosenByAClickAndByEveryDrop)
@@ -150,24 +141,18 @@ TEST_F(Board, aDragEndedWithoutADropPutsThePieceBackWhereItBegan)
     }
 }
 
-TEST_F(Board, aReleaseAwayFromThePressWithoutAnyMoveStillMovesThePieceByTheTravel)
+TEST_F(Board, aReleaseAwayFromThePressWithoutAMoveStillMovesThePieceAndTheMiddleButtonMovesNone)
 {
     const auto [x, y] = VisiblePoint(g(), 3);
     const int fromX = g().PieceX[3];
+    g().Picture1_MouseDown(MiddleButton, 0, x, y);
+    g().Picture1_MouseMove(MiddleButton, 0, x + 30, y);
+    g().Picture1_MouseUp(MiddleButton, 0, x + 30, y);
+    EXPECT_EQ(g().PieceX[3], fromX);
     g().Picture1_MouseDown(LeftButton, 0, x, y);
     g().Picture1_MouseUp(LeftButton, 0, x - 20, y);
     EXPECT_EQ(g().PieceX[3], fromX - 20);
     EXPECT_EQ(g().HitTest(x - 20, y), 3);
-}
-
-TEST_F(Board, theMiddleButtonSelectsNothing)
-{
-    const auto [x, y] = VisiblePoint(g(), 3);
-    g().Picture1_MouseDown(MiddleButton, 0, x, y);
-    EXPECT_EQ(g().SelectedPiece, NoPiece);
-    g().Picture1_MouseMove(MiddleButton, 0, x + 30, y);
-    g().Picture1_MouseUp(MiddleButton, 0, x + 30, y);
-    EXPECT_EQ(g().PieceX[3], g().HomeX[3]);
 }
 
 TEST_F(Board, inDesignModeATurnLeavesThePlacementFlagsAlone)

@@ -75,38 +75,3 @@ TEST_F(Drawing, whereTwoPiecesOverlapTheHigherIndexOrTheLastDrawnIsHit)
     g().DrawPiece(1);
     EXPECT_EQ(g().HitTest(x, y), 1);
 }
-
-TEST(Surface, aTriangleGivenAsFourPointsWithARepeatFillsLikeThreePoints)
-{
-    Surface three(60, 60, QBColor(7)), four(60, 60, QBColor(7));
-    for (Surface* s : {&three, &four}) {
-        s->FillStyle = Fill::Solid;
-        s->FillColor = QBColor(12);
-        s->ForeColor = QBColor(7);
-    }
-    const PolyPoint tri[] = {{5, 5}, {50, 5}, {5, 50}, {5, 50}};
-    three.Polygon(tri, 3);
-    four.Polygon(tri, 4);
-    EXPECT_EQ(three.Image(), four.Image());
-    EXPECT_GT(CountColour(four, QBColor(12)), 900);
-}
-
-TEST(Surface, linesBoxesAndCopiesKeepExactColoursAndStayInsideTheImage)
-{
-    Surface s(40, 30, QBColor(7));
-    s.Line(0, 5, 39, 5, QBColor(12));
-    EXPECT_EQ(CountColour(s, QBColor(12)), 40);
-    s.Box(10, 10, 20, 20, QBColor(9), true);
-    EXPECT_EQ(CountColour(s, QBColor(9)), 121) << "both corners belong to the box";
-    s.Box(-5, -5, 100, 100, QBColor(2), false); // an outline wholly outside the image
-    EXPECT_EQ(CountColour(s, QBColor(2)), 0);
-    EXPECT_EQ(s.Point(40, 0), NoColour);
-    EXPECT_EQ(s.Point(-1, 0), NoColour);
-
-    Surface copy(40, 30, QBColor(15));
-    copy.BitBlt(-10, -10, 40, 30, s, 0, 0); // the box lands at (0, 0), cut at the image's corner
-    EXPECT_EQ(copy.Point(0, 0), QBColor(9));
-    EXPECT_EQ(copy.Point(10, 10), QBColor(9));
-    EXPECT_EQ(copy.Point(11, 11), QBColor(7));
-    EXPECT_EQ(copy.Point(39, 29), QBColor(15)) << "nothing was copied from beyond the source";
-}
