@@ -6,16 +6,7 @@
 using namespace kalido;
 using namespace kalido::test;
 
-class Board : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        f.fake.chance.draws = {0.0};
-        ASSERT_TRUE(f.Load());
-    }
-    Game& g() { return *f.game; }
-    GameFixture f;
-};
+class Board : public LoadedGame {};
 
 TEST_F(Board, aRightPressTurnsThePieceUnderItThroughEveryCodeTheSquareThroughTwo)
 {
@@ -75,18 +66,6 @@ TEST_F(Board, arrowKeysNudgeTheKeyPieceShiftByFiveCtrlAllSeven)
     EXPECT_EQ(g().HitTest(x, y), 3);
     const int left = g().OriginX + x0[3];
     EXPECT_NE(g().HitTest(static_cast<float>(left + 1), static_cast<float>(g().OriginY + y0[3] + 20)), 3);
-}
-
-TEST_F(Board, keysMayCarryAPieceOffTheBoardAndTheNextDropRefusesToLeaveItThere)
-{
-    g().KeyPiece = 5;
-    for (int n = 0; n < 10; ++n)
-        g().Picture1_KeyDown(KeyLeft, ShiftMask);
-    EXPECT_EQ(g().PieceX[5], g().HomeX[5] - 50);
-    DragBy(g(), 5, 0, -10); // still off the left edge: sent back where the drag began
-    EXPECT_EQ(g().PieceX[5], g().HomeX[5] - 50);
-    DragBy(g(), 5, 80, -10);
-    EXPECT_EQ(g().PieceX[5], g().HomeX[5] + 30);
 }
 
 TEST_F(Board, theDragOffsetIsTakenAtTheFirstMoveNotAtThePress)

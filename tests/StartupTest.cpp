@@ -65,18 +65,6 @@ TEST(Startup, theFirstFigureIsDrawnFromTheWholeCollectionAfterReseedingFromTheCl
     }
 }
 
-TEST(Startup, atLargeFontsTheScaleFollowsTheScreenAndTheBoardKeepsItsSize)
-{
-    GameFixture f;
-    f.fake.screen.twips = 12;
-    f.game = std::make_unique<Game>(f.fake.host);
-    ASSERT_TRUE(f.Load());
-    EXPECT_FLOAT_EQ(f.game->ScaleX, 1.25f);
-    EXPECT_FLOAT_EQ(f.game->ScaleY, 1.25f);
-    EXPECT_EQ(f.game->Picture1.Width(), 350);
-    EXPECT_EQ(f.game->Picture1.Height(), 390);
-}
-
 TEST(Startup, closingTheBoardWindowClosesTheSoundsSaysThanksWhenSoundIsOnAndEnds)
 {
     GameFixture f;

@@ -6,6 +6,8 @@
 
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <memory>
 #include <string>
@@ -87,6 +89,16 @@ public:
     QTemporaryDir dir;
     FakeHost fake;
     std::unique_ptr<Game> game;
+};
+
+// A game loaded on ThreeFigures, showing figure 1.
+class LoadedGame : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(f.Load()); }
+    Game& g() { return *f.game; }
+    std::string play(const std::string& name) { return "play " + g().AppDir + name + ".wav"; }
+
+    GameFixture f;
 };
 
 // The number of pixels of a surface that have the colour c.
