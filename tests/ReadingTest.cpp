@@ -1,9 +1,13 @@
-// The shapes file's reading rules, the figure section, and what a damaged file does.
+// The shapes file at start-up: whether it can be used, its reading rules, the piece model and the
+// figures read from it, and what a damaged file does.
 #include "TestHost.h"
 
 #include "platform/SequentialFile.h"
 
-#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+
+#include <fstream>
 
 using namespace kalido;
 using namespace kalido::test;
@@ -36,7 +40,66 @@ std::string withLine(std::string text, int n, const std::string& content)
     return text.replace(at, text.find("\r\n", at) - at, content);
 }
 
+// A header whose pieces all sit at home (3, 2) and whose orientation lines all read `line`,
+// except the first, of piece 0 in orientation 0.
+PieceModel readPieces(const std::string& first, const std::string& line = "x,1,2,2,0,0,0,0,2,0,2,2,0,2,0,0,0,0")
+{
+    std::string text;
+    for (int i = 0; i < 7; ++i)
+        text += "3,2\r\n";
+    for (int n = 0; n < 56; ++n)
+        text += (n == 0 ? first : line) + "\r\n";
+    SequentialFile file(text + "line 64\r\n\"figures\"\r\n");
+    PieceModel model;
+    ReadPieceShapes(file, model);
+    return model;
+}
+
 } // namespace
+
+TEST(Startup, aMissingEmptyOrUnreadableShapesFileIsNotFoundAndNothingStarts)
+{
+    const std::vector<std::pair<const char*, std::function<void(GameFixture&)>>> cases = {
+        {"missing", [](GameFixture& f) { QFile::remove(QString::fromStdString(f.Path("KALIDO.kal"))); }},
+        {"empty", [](GameFixture& f) { f.WriteShapes(""); }},
+        {"a folder",
+         [](GameFixture& f) {
+             QFile::remove(QString::fromStdString(f.Path("KALIDO.kal")));
+             QDir(f.dir.path()).mkdir("KALIDO.kal");
+         }},
+    };
+    for (const auto& [name, spoil] : cases) {
+        GameFixture f;
+        spoil(f);
+        EXPECT_FALSE(f.Load()) << name;
+        ASSERT_EQ(f.fake.dialogs.shown.size(), 1u) << name;
+        EXPECT_EQ(f.fake.dialogs.shown[0].text, "Kalido shapes file not found:\n\rKALIDO.kal") << name;
+        EXPECT_EQ(f.fake.dialogs.shown[0].buttons, MsgButtons::Ok);
+    }
+}
+
+TEST(Startup, aShapesFileWithoutReadPermissionIsNotFound)
+{
+    GameFixture f;
+    QFile::setPermissions(QString::fromStdString(f.Path("KALIDO.kal")), QFileDevice::WriteOwner);
+    if (std::ifstream(f.Path("KALIDO.kal")))
+        GTEST_SKIP() << "this user reads files without read permission (root)";
+    EXPECT_FALSE(f.Load());
+    ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.fake.dialogs.shown[0].text, "Kalido shapes file not found:\n\rKALIDO.kal");
+}
+
+TEST(Startup, theFirstFigureIsDrawnFromTheWholeCollectionAfterReseedingFromTheClock)
+{
+    for (const auto& [r, expected] : std::vector<std::pair<double, int>>{{0.0, 1}, {0.5, 2}, {0.99999, 3}}) {
+        GameFixture f;
+        f.fake.chance.time = 3600.25;
+        f.fake.chance.draws = {r};
+        ASSERT_TRUE(f.Load());
+        EXPECT_EQ(f.game->CurrentFigure, expected) << "r = " << r;
+        EXPECT_EQ(f.fake.chance.seeds, std::vector<double>{3600.25});
+    }
+}
 
 TEST(SequentialFile, itemsAreSplitByCommasAndLineEndsWithSpacesIgnored)
 {
@@ -52,8 +115,7 @@ TEST(SequentialFile, itemsAreSplitByCommasAndLineEndsWithSpacesIgnored)
     EXPECT_TRUE(file.AtEnd());
     SequentialFile lines("a,\"b\",c\r\n\r\nlast");
     EXPECT_EQ(lines.LineInput(), "a,\"b\",c");
-    EXPECT_EQ(lines.LineInput(), "");
-    EXPECT_EQ(lines.LineItem(), "last");
+    EXPECT_EQ(lines.LineItem(), "") << "a bare line end is an empty item";
 }
 
 TEST(SequentialFile, numbersAreDecimalAndIntegersRoundHalfToEvenWithinSixteenBits)
@@ -66,6 +128,35 @@ TEST(SequentialFile, numbersAreDecimalAndIntegersRoundHalfToEvenWithinSixteenBit
     for (int expected : {2, 4, -2, 32767})
         EXPECT_EQ(file.Integer(), expected);
     EXPECT_THROW(file.Integer(), ReadError);
+}
+
+TEST(PieceModel, homesAreGridPlacesFromAProvisionalOriginAndThreePiecesStartTurned)
+{
+    const PieceModel m = readPieces("x,1,2,2,0,0,0,0,2,0,2,2,0,2,0,0,0,0");
+    EXPECT_EQ(m.HomeX[4], 172); // board pixel 182 once the origin is (10, 10)
+    EXPECT_EQ(m.HomeY[4], 148);
+    EXPECT_EQ(m.PieceX[4], 172);
+    EXPECT_EQ(m.PieceOrient, (PerPiece<int>{0, 2, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(m.HomeOrient, (PerPiece<std::int16_t>{0, 2, 1, 0, 0, 0, 0}));
+}
+
+TEST(PieceModel, aNegativeSelectorMeasuresOutlinesInDiagonalUnitsButShiftsAlwaysInGridUnits)
+{
+    struct Case {
+        const char* line;
+        int vertexX, extentX, extentY, shiftX, shiftY;
+    };
+    for (const Case& c : {Case{"x,-1,2,1,0,0,1,0,2,1,0,1,0,1,1,0,0.5,-0.3", 34, 68, 34, 12, -8},
+                          Case{"x,0,2,1,0,0,1,0,2,1,0,1,0,1,1,0,-0.3,0.5", 24, 48, 24, -8, 12},
+                          Case{"x,1,2,1,0,0,1,0,2,1,0,1,0,1,1,0,0,0", 24, 48, 24, 0, 0},
+                          Case{"x,-1,1.5,0.99,0,0,1,0,2,1,0,1,0,1,1,0,0,0", 34, 51, 33, 0, 0}}) {
+        const PieceModel m = readPieces(c.line);
+        EXPECT_EQ(m.ShapeVerts[0][0][1], c.vertexX) << c.line;
+        EXPECT_EQ(m.PieceExtentX[0][0], c.extentX) << c.line;
+        EXPECT_EQ(m.PieceExtentY[0][0], c.extentY) << c.line; // the floor: 33.66 gives 33
+        EXPECT_EQ(m.TurnShiftX[0][0], c.shiftX) << c.line;    // and -7.2 gives -8
+        EXPECT_EQ(m.TurnShiftY[0][0], c.shiftY) << c.line;
+    }
 }
 
 TEST(FigureSection, recordsLoadRelativeToTheirCornerAndOnlyPositiveNumbersCount)
@@ -137,17 +228,4 @@ TEST(LoadFigures, aDamagedFileIsNamedWithLineAndValueAndEndsTheStartCleanly)
                   "Kalido shapes file cannot be used:\n\r" + f.Path("KALIDO.kal") + "\n\r" + expected);
         EXPECT_EQ(f.fake.process.ends, 0) << "a damaged file is not the 500-figure limit";
     }
-}
-
-TEST(LoadFigures, aDamagedFileLaterKeepsTheCollectionInUse)
-{
-    GameFixture f(ShapesWithRecords({record(1, 70, 70), record(2)}));
-    ASSERT_TRUE(f.Load());
-    const auto firstRow = f.game->FigX[1];
-    f.WriteShapes(ShapesWithRecords({record(1), "2,60,60,zz"}), "other.kal");
-    f.game->ShapesFile = f.Path("other.kal");
-    EXPECT_EQ(f.game->LoadFigures(), Game::LoadResult::Failed);
-    EXPECT_EQ(f.game->FigureCount, 2);
-    EXPECT_EQ(f.game->FigX[1], firstRow);
-    EXPECT_NE(f.fake.dialogs.shown.back().text.find("Line 67: \"zz\" is not a number."), std::string::npos);
 }
