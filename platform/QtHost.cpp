@@ -163,10 +163,7 @@ void QtProcess::End()
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
     const int linger = std::min(media_.RemainingMilliseconds(), LongestFarewell);
-    if (linger <= 0)
-        QCoreApplication::exit(0);
-    else
-        QTimer::singleShot(linger, qApp, [] { QCoreApplication::exit(0); });
+    QTimer::singleShot(linger, qApp, [] { QCoreApplication::exit(0); });
 }
 
 } // namespace kalido

@@ -27,7 +27,7 @@ def main():
     target = [(fig[3 + 3 * k], fig[4 + 3 * k] - bx, fig[5 + 3 * k] - by) for k in range(7)]
 
     wid = subprocess.check_output(["xdotool", "search", "--sync", "--onlyvisible", "--name", "File: "]).split()[0].decode()
-    board_x, board_y = 4, 6  # the board inside its window
+    board_x, board_y = 6, 8  # the board inside its window, within its two-pixel border
 
     def inside(p, o, x, y):
         verts, _ = geo[p, o]
