@@ -45,8 +45,7 @@ MDIForm1::MDIForm1(Game& game, const ScreenMetrics& screen)
     panel_ = new QWidget(this);
     place(panel_, {0, 0, 4044, 6135});
     // A frame's border runs through the middle of its caption, so that what lies in the frame at
-    // its place in twips lies inside the border.
-    // Captions are small, as the frames are narrow.
+    // its place in twips lies inside the border; the captions are small, as the frames are narrow.
     panel_->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
                                          "QGroupBox::title { subcontrol-origin: margin; left: 4px; padding: 0 1px; }"));
     QFont captions = panel_->font();

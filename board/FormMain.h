@@ -20,7 +20,6 @@ public:
     // Takes over the captions and the board's enabled state from the game.
     void Sync();
     // The window's size counts its decorations: the client area is what they leave of it.
-    QSize OuterSize() const { return outerSize_; }
     void FitDecorations(const QMargins& decorations);
 
 protected:
