@@ -1,35 +1,17 @@
 // Layout of the frame window, in twips converted to the screen's pixels.
 #include "app/MDIForm1.h"
 
+#include "app/PanelLayout.h"
+
 #include "board/Game.h"
 #include "platform/Host.h"
 #include "platform/PictureBox.h"
+#include "platform/Plaquet.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
 
 namespace kalido {
-
-namespace {
-
-struct TwipRect {
-    int left, top, width, height;
-};
-
-struct FrameSpec {
-    const char* caption;
-    TwipRect place;
-};
-
-constexpr std::array<FrameSpec, 5> Frames = {{
-    {"Kalido", {48, 30, 2520, 672}},
-    {"Play difficulty", {2592, 30, 1332, 672}},
-    {"Select", {48, 744, 2124, 684}},
-    {"Sound", {2208, 744, 684, 684}},
-    {"Help", {2928, 744, 984, 684}},
-}};
-
-} // namespace
 
 MDIForm1::MDIForm1(Game& game, const ScreenMetrics& screen)
     : game_(game)
@@ -51,18 +33,42 @@ MDIForm1::MDIForm1(Game& game, const ScreenMetrics& screen)
     QFont captions = panel_->font();
     captions.setPointSizeF(7.5);
     panel_->setFont(captions);
-    for (std::size_t i = 0; i < Frames.size(); ++i) {
-        mFrame_[i] = new QGroupBox(QString::fromUtf8(Frames[i].caption), panel_);
-        place(mFrame_[i], Frames[i].place);
+    for (std::size_t i = 0; i < PanelFrames.size(); ++i) {
+        mFrame_[i] = new QGroupBox(QString::fromUtf8(PanelFrames[i].caption), panel_);
+        place(mFrame_[i], PanelFrames[i].place);
+    }
+    const QColor face = palette().color(QPalette::Button);
+    SetUpMenuButtons(game, Rgb(face.red(), face.green(), face.blue()));
+    for (std::size_t i = 0; i < PanelButtons.size(); ++i) {
+        auto* button = new Plaquet(static_cast<int>(i), mFrame_.at(static_cast<std::size_t>(PanelButtons[i].frame)));
+        place(button, PanelButtons[i].place);
+        button->SetPicture(QIcon(QString::fromUtf8(PanelButtons[i].icon)));
+        button->SetToolTipText(QString::fromStdString(game.MenuButx[i].ToolTipText));
+        button->MouseMove = [&game](int n, int b, int s, float x, float y) { game.MenuButx_MouseMove(n, b, s, x, y); };
+        button->MouseDown = [&game](int n, int b, int s, float x, float y) { game.MenuButx_MouseDown(n, b, s, x, y); };
+        button->MouseUp = [&game](int n, int b, int s, float x, float y) { game.MenuButx_MouseUp(n, b, s, x, y); };
+        menuButx_[i] = button;
     }
 
     tarKal_ = new QGroupBox(QString::fromStdString(game.TarKalCaption), panel_);
     place(tarKal_, {60, 1500, 3885, 4515});
     targetView_ = new PictureBox(game.TargetKal[1], tarKal_);
     targetView_->move(screen.PixelsX(120), screen.PixelsY(240));
+    targetView_->MouseUp = [&game](int b, int s, float x, float y) { game.TargetKal_MouseUp(1, b, s, x, y); };
+    Sync();
 }
 
-void MDIForm1::Sync() { tarKal_->setTitle(QString::fromStdString(game_.TarKalCaption)); }
+void MDIForm1::Sync()
+{
+    tarKal_->setTitle(QString::fromStdString(game_.TarKalCaption));
+    for (std::size_t i = 0; i < menuButx_.size(); ++i) {
+        menuButx_[i]->SetFaceColor(game_.MenuButx[i].FaceColor);
+        if (game_.MenuButx[i].Latched)
+            menuButx_[i]->ShowPressed();
+        else
+            menuButx_[i]->ShowReleased();
+    }
+}
 
 void MDIForm1::closeEvent(QCloseEvent* event)
 {

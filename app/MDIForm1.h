@@ -1,4 +1,4 @@
-// The frame window: the command panel's frames and the target view.
+// The frame window: the command panel with its seventeen picture buttons, and the target view.
 #pragma once
 
 #include <QWidget>
@@ -11,6 +11,7 @@ namespace kalido {
 
 class Game;
 class PictureBox;
+class Plaquet;
 class ScreenMetrics;
 
 class MDIForm1 : public QWidget {
@@ -19,6 +20,8 @@ public:
 
     QGroupBox& TarKal() { return *tarKal_; }
     PictureBox& TargetView() { return *targetView_; }
+    Plaquet& MenuButx(int index) { return *menuButx_.at(static_cast<std::size_t>(index)); }
+    // Takes over the target's caption and the buttons' faces and latches from the game.
     void Sync();
 
 protected:
@@ -30,6 +33,7 @@ private:
     std::array<QGroupBox*, 5> mFrame_{};
     QGroupBox* tarKal_;
     PictureBox* targetView_;
+    std::array<Plaquet*, 17> menuButx_{};
 };
 
 } // namespace kalido

@@ -1,18 +1,21 @@
 // Kalido: the seven-piece puzzle. Starts in the working directory, which holds the shapes file.
+#include "app/AppHost.h"
 #include "app/KalidoWindows.h"
 #include "board/Game.h"
-#include "platform/QtHost.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     // The program ends through its own shutdown, which lets the farewell sound play out.
     QApplication::setQuitOnLastWindowClosed(false);
-    kalido::QtHost qt;
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kalido.svg")));
+    kalido::AppHost qt;
     kalido::Game game(qt.host);
     kalido::KalidoWindows windows(game, qt.screen);
+    qt.forms.Attach(&windows, &qt.screen);
     if (!windows.Start())
         return 0;
     return app.exec();

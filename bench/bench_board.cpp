@@ -11,8 +11,13 @@ using namespace kalido;
 namespace {
 
 // A quiet platform: the benchmarks play no sound and answer every message box at once.
-struct QuietHost : Dialogs, MediaControl, Chance, ScreenMetrics, Process {
-    MsgAnswer MsgBox(const std::string&, MsgButtons, const std::string&) override { return MsgAnswer::Ok; }
+struct QuietHost : Dialogs, MediaControl, Chance, ScreenMetrics, Process, Forms, HelpViewer {
+    MsgAnswer MsgBox(const std::string&, MsgStyle, const std::string&) override { return MsgAnswer::Ok; }
+    std::string ShowFileDialog(FileDialogMode, const std::string&, const std::string& name) override { return name; }
+    void ShowAboutForm() override {}
+    void ShowAllShapes() override {}
+    void FocusBoard() override {}
+    void ShowContents(const std::string&) override {}
     void SendString(const std::string&) override {}
     double Timer() override { return 0; }
     void Randomize(double) override {}
@@ -21,7 +26,7 @@ struct QuietHost : Dialogs, MediaControl, Chance, ScreenMetrics, Process {
     float TwipsPerPixelY() const override { return 15; }
     std::string CurrentDirectory() const override { return KALIDO_DATA_DIR; }
     void End() override {}
-    Host host{*this, *this, *this, *this, *this};
+    Host host{*this, *this, *this, *this, *this, *this, *this};
 };
 
 struct LoadedGame {

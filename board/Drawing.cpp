@@ -12,9 +12,9 @@ void Game::SetPieceBrush(int i)
     Picture1.FillColor = FigureColor;
     if (DesignMode == YesValue)
         Picture1.ForeColor = FigureColor; // the pieces merge into one silhouette, as a figure looks
-    if (Difficulty == 1)
+    if (Difficulty == VeryEasyLevel)
         Picture1.FillColor = QBColor(PieceQBColor[i]);
-    if (Difficulty == 2 && Placed[i] == YesValue)
+    if (Difficulty == EasyLevel && Placed[i] == YesValue)
         Picture1.FillColor = QBColor(3);
 }
 

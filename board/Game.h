@@ -1,6 +1,7 @@
 // The game: every piece of state the windows share, and the procedures that work on it.
 #pragma once
 
+#include "board/Difficulty.h"
 #include "board/PieceModel.h"
 #include "collection/FigureCollection.h"
 #include "platform/Colour.h"
@@ -26,6 +27,16 @@ inline constexpr int KeyTab = 9, KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDow
 inline constexpr int KeyPad2 = 98, KeyPad4 = 100, KeyPad6 = 102, KeyPad8 = 104;
 
 // Board size in pixels, and the bounds a dropped piece's reference point must keep.
+// One command button of the frame's panel, as the game sees it: its command word (which is
+// also its tooltip), the text it keeps, its face colour and whether it is latched down.
+struct MenuButton {
+    std::string ToolTipText;
+    std::string Tag;
+    Colour FaceColor = 0;
+    bool Latched = false;
+};
+inline constexpr int MenuButtonCount = 17;
+
 inline constexpr int BoardWidth = 350, BoardHeight = 390;
 inline constexpr int DropMinX = 20, DropMinY = 20, DropMaxX = 330, DropMaxY = 365;
 
@@ -37,6 +48,8 @@ public:
 
     static constexpr const char* AppTitle = "Kalido";
     static constexpr const char* DefaultShapesFile = "KALIDO.kal";
+    // The help is HTML, which the platform's help viewer shows; the file lies beside the shapes file.
+    static constexpr const char* HelpFile = "kalido.html";
 
     // --- Module state set up at start-up
     std::string AppDir;
@@ -46,7 +59,7 @@ public:
     float ScaleX = 1, ScaleY = 1;
     std::string ShapesFile = DefaultShapesFile;
     int SelectedPiece = NoPiece;
-    std::int16_t Difficulty = 3;
+    std::int16_t Difficulty = NormalLevel;
     std::int16_t DesignMode = 0;
     std::int16_t SoundOn = 0;
     PerPiece<Colour> PieceColor{};
@@ -72,6 +85,10 @@ public:
     std::array<PolyPoint, 11> DragPoly{};
     std::int16_t KeyPiece = 0;
 
+    // --- The command panel
+    std::array<MenuButton, MenuButtonCount> MenuButx{};
+    int GalleryOffset = 0; // the first figure shown on the gallery's page, less one
+
     // --- Recognition
     std::int16_t FigureSolved = 0;
     int PositionTolerance = 15;
@@ -93,6 +110,22 @@ public:
     bool Form_Load();
     void Form_Unload();
     void MDIForm_Unload();
+
+    // --- The command panel and its commands
+    void MenuButx_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void MenuButx_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void MenuButx_MouseUp(int Index, int Button, int Shift, float X, float Y);
+    void TargetKal_MouseUp(int Index, int Button, int Shift, float X, float Y);
+    void GoToFigure(int n);
+    void Normal_Play();
+    void Easy_Play();
+    void VeryEasy_Play();
+    void ShowGallery(bool firstPage);
+    // The file commands and the designer.
+    void OpenShapesFile();
+    void SaveShapesFileAs();
+    void RemoveFigure();
+    void AppendFigure();
 
     // --- Shapes file
     enum class LoadResult { Loaded, Failed, Ended };
@@ -137,7 +170,7 @@ public:
 
 private:
     void NotifyUi();
-    std::optional<SequentialFile> OpenShapesFile(); // shows why when it cannot
+    std::optional<SequentialFile> ReadShapesFile(); // shows why when it cannot
     void ShowReadError(const ReadError& error);
     void ShowFileProblem(const std::string& problem);
     void ErasePolygon(Surface& surface, const std::array<PolyPoint, 11>& poly);

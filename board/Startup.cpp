@@ -11,6 +11,9 @@ namespace {
 
 constexpr char Separator = static_cast<char>(std::filesystem::path::preferred_separator);
 
+// A number as text, with a blank before it unless it is negative.
+std::string Str(long long value) { return (value < 0 ? "" : " ") + std::to_string(value); }
+
 // Key colours of the pieces in the hit-test image, as palette indexes.
 constexpr PerPiece<int> PieceQBColors = {5, 14, 2, 9, 4, 11, 12};
 
@@ -42,7 +45,7 @@ bool Game::Form_Load()
         return false;
 
     SelectedPiece = NoPiece;
-    Difficulty = 3;
+    Difficulty = NormalLevel;
     DesignMode = NoValue;
     SoundOn = NoValue;
     for (int i = 0; i < PieceCount; ++i) {
@@ -59,7 +62,11 @@ bool Game::Form_Load()
         return false;
     CurrentFigure = RandomFigure();
     ShowFigure();
+    // The panel keeps its two face colours as text: the normal face in button 1, the hover
+    // colour in button 0.
     HotButton = -1;
+    MenuButx[1].Tag = Str(MenuButx[0].FaceColor);
+    MenuButx[0].Tag = Str(QBColor(7));
     CheckAllPiecesPlaced();
     DrawBoard();
     NotifyUi();
@@ -68,7 +75,7 @@ bool Game::Form_Load()
 
 bool Game::LoadPieceShapes()
 {
-    auto file = OpenShapesFile();
+    auto file = ReadShapesFile();
     if (!file)
         return false;
     try {

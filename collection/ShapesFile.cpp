@@ -51,7 +51,7 @@ std::int32_t Game::FileExists(const std::string& name) const { return FileLength
 
 Game::LoadResult Game::LoadFigures()
 {
-    auto file = OpenShapesFile();
+    auto file = ReadShapesFile();
     if (!file)
         return LoadResult::Failed;
     // Read into a scratch collection so that a damaged file leaves the one in use intact.
@@ -70,7 +70,7 @@ Game::LoadResult Game::LoadFigures()
     return LoadResult::Loaded;
 }
 
-std::optional<SequentialFile> Game::OpenShapesFile()
+std::optional<SequentialFile> Game::ReadShapesFile()
 {
     auto file = SequentialFile::Open(FullPath(ShapesFile));
     if (!file)

@@ -7,13 +7,49 @@
 namespace kalido {
 
 enum class MsgButtons { Ok, OkCancel, YesNo };
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
-// Modal message boxes (and, later, the file dialogs).
+// How a message box looks: its buttons, its icon, and which button is the default (0 the first,
+// 1 the second).
+struct MsgStyle {
+    MsgStyle(MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None, int defaultButton = 0)
+        : Buttons(buttons),
+          Icon(icon),
+          DefaultButton(defaultButton)
+    {
+    }
+    MsgButtons Buttons;
+    MsgIcon Icon;
+    int DefaultButton;
+};
+
+enum class FileDialogMode { Open, Save };
+
+// Modal message boxes and the common file dialog.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    virtual MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, const std::string& title) = 0;
+    virtual MsgAnswer MsgBox(const std::string& text, MsgStyle style, const std::string& title) = 0;
+    // The file the player chose, or initialName unchanged when the dialog was cancelled.
+    virtual std::string ShowFileDialog(FileDialogMode mode, const std::string& filter,
+                                       const std::string& initialName) = 0;
+};
+
+// The program's own modal windows, and the keyboard focus of the board.
+class Forms {
+public:
+    virtual ~Forms() = default;
+    virtual void ShowAboutForm() = 0; // returns when the About box is closed
+    virtual void ShowAllShapes() = 0; // returns when the gallery is closed
+    virtual void FocusBoard() = 0;
+};
+
+// The help viewer: shows a help file's contents page on its own; the game does not wait for it.
+class HelpViewer {
+public:
+    virtual ~HelpViewer() = default;
+    virtual void ShowContents(const std::string& helpFile) = 0;
 };
 
 // The multimedia command interface: "play <file>" starts a wave file without waiting,
@@ -58,6 +94,8 @@ struct Host {
     Chance& chance;
     ScreenMetrics& screen;
     Process& process;
+    Forms& forms;
+    HelpViewer& help;
 };
 
 } // namespace kalido

@@ -5,11 +5,13 @@
 #include <QAudioDevice>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSoundEffect>
+#include <QTextBrowser>
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
@@ -17,28 +19,33 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <map>
+#include <vector>
 
 namespace kalido {
 
-MsgAnswer QtDialogs::MsgBox(const std::string& text, MsgButtons buttons, const std::string& title)
+MsgAnswer QtDialogs::MsgBox(const std::string& text, MsgStyle style, const std::string& title)
 {
     // Message texts break lines with LF CR; a label wants a plain line feed.
     QString body = QString::fromStdString(text);
     body.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    static const std::map<MsgIcon, QMessageBox::Icon> icons = {{MsgIcon::None, QMessageBox::NoIcon},
+                                                               {MsgIcon::Critical, QMessageBox::Critical},
+                                                               {MsgIcon::Question, QMessageBox::Question},
+                                                               {MsgIcon::Exclamation, QMessageBox::Warning},
+                                                               {MsgIcon::Information, QMessageBox::Information}};
+    static const std::map<MsgButtons, std::vector<QMessageBox::StandardButton>> buttons = {
+        {MsgButtons::Ok, {QMessageBox::Ok}},
+        {MsgButtons::OkCancel, {QMessageBox::Ok, QMessageBox::Cancel}},
+        {MsgButtons::YesNo, {QMessageBox::Yes, QMessageBox::No}}};
     // Centred over the window the player is using, like any dialog of the game.
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), body, QMessageBox::NoButton,
+    QMessageBox box(icons.at(style.Icon), QString::fromStdString(title), body, QMessageBox::NoButton,
                     QApplication::activeWindow());
-    switch (buttons) {
-    case MsgButtons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    case MsgButtons::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
-    case MsgButtons::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
-    }
+    const auto& offered = buttons.at(style.Buttons);
+    for (const auto button : offered)
+        box.addButton(button);
+    box.setDefaultButton(
+        offered[std::min<std::size_t>(static_cast<std::size_t>(style.DefaultButton), offered.size() - 1)]);
     switch (box.exec()) {
     case QMessageBox::Cancel:
         return MsgAnswer::Cancel;
@@ -49,6 +56,45 @@ MsgAnswer QtDialogs::MsgBox(const std::string& text, MsgButtons buttons, const s
     default:
         return MsgAnswer::Ok;
     }
+}
+
+std::string QtDialogs::ShowFileDialog(FileDialogMode mode, const std::string& filter, const std::string& initialName)
+{
+    const QString nameFilter = QStringLiteral("Kalido shapes (%1)").arg(QString::fromStdString(filter));
+    const QString start = QString::fromStdString(initialName);
+    const QString chosen =
+        mode == FileDialogMode::Open
+            ? QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), start, nameFilter)
+            : QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), start, nameFilter, nullptr,
+                                           QFileDialog::DontConfirmOverwrite); // the game asks itself
+    return chosen.isEmpty() ? initialName : QDir::toNativeSeparators(chosen).toStdString();
+}
+
+QtHelpViewer::QtHelpViewer() = default;
+QtHelpViewer::~QtHelpViewer() = default;
+
+void QtHelpViewer::ShowContents(const std::string& helpFile)
+{
+    if (!window_) {
+        auto* browser = new QTextBrowser;
+        browser->setOpenExternalLinks(true);
+        browser->resize(640, 720);
+        window_.reset(browser);
+    }
+    auto* browser = static_cast<QTextBrowser*>(window_.get());
+    const QString path = QString::fromStdString(helpFile);
+    browser->setWindowTitle(QStringLiteral("Kalido Help"));
+    if (QFileInfo(path).isReadable()) {
+        browser->setSource(QUrl::fromLocalFile(path));
+        browser->home();
+    } else {
+        browser->setHtml(QStringLiteral("<h2>No help here</h2><p>The help file <b>%1</b> cannot be found or "
+                                        "read.</p>")
+                             .arg(path.toHtmlEscaped()));
+    }
+    browser->show();
+    browser->raise();
+    browser->activateWindow();
 }
 
 QtMediaControl::QtMediaControl() = default;

@@ -10,12 +10,26 @@
 #include <random>
 
 class QSoundEffect;
+class QWidget;
 
 namespace kalido {
 
 class QtDialogs : public Dialogs {
 public:
-    MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, const std::string& title) override;
+    MsgAnswer MsgBox(const std::string& text, MsgStyle style, const std::string& title) override;
+    std::string ShowFileDialog(FileDialogMode mode, const std::string& filter, const std::string& initialName) override;
+};
+
+// Help files are HTML, shown in a window of their own that stays open beside the game.
+class QtHelpViewer : public HelpViewer {
+public:
+    QtHelpViewer();
+    ~QtHelpViewer() override;
+    void ShowContents(const std::string& helpFile) override;
+    QWidget* Window() const { return window_.get(); }
+
+private:
+    std::unique_ptr<QWidget> window_;
 };
 
 class QtMediaControl : public MediaControl {
@@ -70,16 +84,6 @@ public:
 
 private:
     const QtMediaControl& media_;
-};
-
-// All of them together, as the program uses them.
-struct QtHost {
-    QtDialogs dialogs;
-    QtMediaControl media;
-    SystemChance chance;
-    QtScreenMetrics screen;
-    QtProcess process{media};
-    Host host{dialogs, media, chance, screen, process};
 };
 
 } // namespace kalido

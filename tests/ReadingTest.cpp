@@ -74,7 +74,7 @@ TEST(Startup, aMissingEmptyOrUnreadableShapesFileIsNotFoundAndNothingStarts)
         EXPECT_FALSE(f.Load()) << name;
         ASSERT_EQ(f.fake.dialogs.shown.size(), 1u) << name;
         EXPECT_EQ(f.fake.dialogs.shown[0].text, "Kalido shapes file not found:\n\rKALIDO.kal") << name;
-        EXPECT_EQ(f.fake.dialogs.shown[0].buttons, MsgButtons::Ok);
+        EXPECT_EQ(f.fake.dialogs.shown[0].style.Buttons, MsgButtons::Ok);
     }
 }
 

@@ -7,9 +7,9 @@
 
 namespace kalido::test {
 
-MsgAnswer ScriptedDialogs::MsgBox(const std::string& text, MsgButtons buttons, const std::string& title)
+MsgAnswer ScriptedDialogs::MsgBox(const std::string& text, MsgStyle style, const std::string& title)
 {
-    shown.push_back({text, buttons, title});
+    shown.push_back({text, style, title});
     if (whileOpen)
         whileOpen();
     if (answers.empty())
@@ -17,6 +17,16 @@ MsgAnswer ScriptedDialogs::MsgBox(const std::string& text, MsgButtons buttons, c
     const MsgAnswer answer = answers.front();
     answers.pop_front();
     return answer;
+}
+
+std::string ScriptedDialogs::ShowFileDialog(FileDialogMode /*mode*/, const std::string& /*filter*/,
+                                            const std::string& initialName)
+{
+    if (picks.empty())
+        return initialName;
+    const std::string pick = picks.front();
+    picks.pop_front();
+    return pick;
 }
 
 double ScriptedChance::Rnd()

@@ -17,16 +17,43 @@ namespace kalido::test {
 
 struct ShownMessage {
     std::string text;
-    MsgButtons buttons;
+    MsgStyle style;
     std::string title;
 };
 
 class ScriptedDialogs : public Dialogs {
 public:
-    MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, const std::string& title) override;
+    MsgAnswer MsgBox(const std::string& text, MsgStyle style, const std::string& title) override;
+    std::string ShowFileDialog(FileDialogMode mode, const std::string& filter, const std::string& initialName) override;
     std::vector<ShownMessage> shown;
     std::deque<MsgAnswer> answers;   // taken in turn; OK when empty
     std::function<void()> whileOpen; // runs while a box is "open", before it is answered
+    std::deque<std::string> picks;   // the files chosen in the file dialog, in turn; cancelled when empty
+};
+
+// Records what the game opens; `whileOpen` runs while a modal window is "open".
+class RecordingForms : public Forms {
+public:
+    void ShowAboutForm() override { opened("About"); }
+    void ShowAllShapes() override { opened("AllShapes"); }
+    void FocusBoard() override { ++boardFocused; }
+    std::vector<std::string> shown;
+    std::function<void()> whileOpen;
+    int boardFocused = 0;
+
+private:
+    void opened(const std::string& form)
+    {
+        shown.push_back(form);
+        if (whileOpen)
+            whileOpen();
+    }
+};
+
+class RecordingHelp : public HelpViewer {
+public:
+    void ShowContents(const std::string& helpFile) override { shown.push_back(helpFile); }
+    std::vector<std::string> shown;
 };
 
 class RecordingMedia : public MediaControl {
@@ -66,7 +93,9 @@ struct FakeHost {
     ScriptedChance chance;
     FixedScreen screen;
     FakeProcess process;
-    Host host{dialogs, media, chance, screen, process};
+    RecordingForms forms;
+    RecordingHelp help;
+    Host host{dialogs, media, chance, screen, process, forms, help};
 };
 
 // The bundled shapes file's text.

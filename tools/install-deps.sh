@@ -2,7 +2,7 @@
 # Installs the Debian packages Kalido needs that are not there yet: "run" for playing, "test" for the suite.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev fonts-dejavu-core)
+packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev fonts-dejavu-core)
 case "${1:-run}" in
   run) ;;
   test) packages+=(libgtest-dev libbenchmark-dev) ;;
