@@ -3,6 +3,7 @@
 
 #include "app/KalidoWindows.h"
 #include "platform/PictureBox.h"
+#include "platform/Plaquet.h"
 #include "platform/QtHost.h"
 
 #include <QEventLoop>
@@ -94,6 +95,21 @@ TEST_F(EndToEnd, shiftArrowAndTheKeypadNudgeTheKeyPiece)
     QTest::keyClick(&board(), Qt::Key_Left, Qt::ShiftModifier);
     QTest::keyClick(&board(), Qt::Key_6, Qt::KeypadModifier);
     EXPECT_EQ(g().PieceX[0], x - 4);
+}
+
+TEST_F(EndToEnd, thePanelsPictureButtonsRunTheirCommandsWhereThePointerLetsGo)
+{
+    Plaquet& right = windows->Frame().MenuButx(8);
+    EXPECT_EQ(right.accessibleName(), "Right");
+    QTest::mouseMove(&right, QPoint(5, 5));
+    QTest::mouseClick(&right, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(windows->Frame().TarKal().title(), "Kalido (2 of 3)");
+    EXPECT_EQ(right.FaceColor(), QBColor(7)) << "lit while the pointer is on it";
+    Plaquet& sound = windows->Frame().MenuButx(11);
+    QTest::mouseMove(&sound, QPoint(5, 5));
+    QTest::mouseClick(&sound, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_TRUE(sound.Latched());
+    EXPECT_EQ(right.FaceColor(), g().MenuButx[1].FaceColor) << "the light has moved on";
 }
 
 TEST_F(EndToEnd, closingEitherWindowClosesTheSoundsSaysThanksWhenSoundIsOnAndEnds)
