@@ -25,8 +25,7 @@ AboutForm::AboutForm(const ScreenMetrics& screen, QWidget* parent)
 
     auto* text = new QPlainTextEdit(this);
     text->setReadOnly(true);
-    text->setPlainText(QStringLiteral("\n\nKalido, the seven-piece puzzle, by the Kalido contributors\n"
-                                      "Contact: see the README that comes with the game"));
+    text->setPlainText(QStringLiteral("\n\nKalido, by the Kalido contributors\nContact: see the game's README"));
     text->setFrameShape(QFrame::NoFrame);
     text->setBackgroundRole(QPalette::Button);
     text->viewport()->setBackgroundRole(QPalette::Button);
