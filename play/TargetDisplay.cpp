@@ -37,7 +37,7 @@ void Game::ShowFigure()
                 maxX = std::max(maxX, outline[m].x);
                 maxY = std::max(maxY, outline[m].y);
             }
-            const Colour colour = Difficulty == 1 ? QBColor(PieceQBColor[i]) : FigureColor;
+            const Colour colour = Difficulty == VeryEasyLevel ? QBColor(PieceQBColor[i]) : FigureColor;
             buffer.FillColor = colour;
             buffer.ForeColor = colour;
             buffer.FillStyle = Fill::Solid;
@@ -59,7 +59,7 @@ void Game::ShowFigure()
     FormMainCaption = "File: " + FullPath(ShapesFile);
     NotifyUi();
 
-    if (Difficulty == 2)
+    if (Difficulty == EasyLevel)
         CheckAllPiecesPlaced();
     DrawBoard();
 }
