@@ -1,6 +1,7 @@
 // The whole game through its real windows: Qt mouse and key events solve a bundled figure.
 #include "TestHost.h"
 
+#include "app/AboutForm.h"
 #include "app/KalidoWindows.h"
 #include "platform/PictureBox.h"
 #include "platform/Plaquet.h"
@@ -9,6 +10,8 @@
 #include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -121,6 +124,20 @@ TEST_F(EndToEnd, closingEitherWindowClosesTheSoundsSaysThanksWhenSoundIsOnAndEnd
     windows->Frame().close();
     EXPECT_EQ(f.fake.process.ends, 2);
     EXPECT_EQ(f.fake.media.commands.back(), "play " + g().AppDir + "thank.wav");
+}
+
+TEST(AboutForm, closesOnOkOrOnAPressOfAnyButtonOnTheCreditText)
+{
+    FixedScreen screen;
+    for (bool onText : {true, false}) {
+        AboutForm about(screen, nullptr);
+        about.show();
+        QWidget* target = onText ? about.findChild<QPlainTextEdit*>()->viewport()
+                                 : static_cast<QWidget*>(about.findChild<QPushButton*>());
+        QTest::mouseClick(target, onText ? Qt::RightButton : Qt::LeftButton);
+        EXPECT_FALSE(about.isVisible()) << (onText ? "text" : "OK");
+        EXPECT_EQ(about.result(), QDialog::Accepted);
+    }
 }
 
 TEST(QtMediaControl, knowsHowLongItsSoundsPlayFromTheirWaveHeaders)
