@@ -33,7 +33,8 @@ struct AppHost {
     QtProcess process{media};
     QtForms forms;
     QtHelpViewer help;
-    Host host{dialogs, media, chance, screen, process, forms, help};
+    QtFileWriter files;
+    Host host{dialogs, media, chance, screen, process, forms, help, files};
 };
 
 } // namespace kalido

@@ -11,13 +11,14 @@ using namespace kalido;
 namespace {
 
 // A quiet platform: the benchmarks play no sound and answer every message box at once.
-struct QuietHost : Dialogs, MediaControl, Chance, ScreenMetrics, Process, Forms, HelpViewer {
+struct QuietHost : Dialogs, MediaControl, Chance, ScreenMetrics, Process, Forms, HelpViewer, FileWriter {
     MsgAnswer MsgBox(const std::string&, MsgStyle, const std::string&) override { return MsgAnswer::Ok; }
     std::string ShowFileDialog(FileDialogMode, const std::string&, const std::string& name) override { return name; }
     void ShowAboutForm() override {}
     void ShowAllShapes() override {}
     void FocusBoard() override {}
     void ShowContents(const std::string&) override {}
+    std::string Replace(const std::string&, const std::string&) override { return "not in a benchmark"; }
     void SendString(const std::string&) override {}
     double Timer() override { return 0; }
     void Randomize(double) override {}
@@ -26,7 +27,7 @@ struct QuietHost : Dialogs, MediaControl, Chance, ScreenMetrics, Process, Forms,
     float TwipsPerPixelY() const override { return 15; }
     std::string CurrentDirectory() const override { return KALIDO_DATA_DIR; }
     void End() override {}
-    Host host{*this, *this, *this, *this, *this, *this, *this};
+    Host host{*this, *this, *this, *this, *this, *this, *this, *this};
 };
 
 struct LoadedGame {

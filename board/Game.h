@@ -12,8 +12,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kalido {
 
@@ -89,6 +91,10 @@ public:
     std::array<MenuButton, MenuButtonCount> MenuButx{};
     int GalleryOffset = 0; // the first figure shown on the gallery's page, less one
 
+    // --- The designer: the arrangement's bounding box and which pieces touch which
+    int BoxLeft = 9999, BoxTop = 9999, BoxRight = -1, BoxBottom = -1;
+    PerPiece<std::vector<int>> TouchList{};
+
     // --- Recognition
     std::int16_t FigureSolved = 0;
     int PositionTolerance = 15;
@@ -126,6 +132,12 @@ public:
     void SaveShapesFileAs();
     void RemoveFigure();
     void AppendFigure();
+    // -1 when the pieces hang together; the lowest piece that touches nothing; or -99 when every
+    // piece touches another but they fall into groups.
+    std::int16_t FindIsolation();
+    std::vector<int> TouchingPieces(int i) const;
+    std::vector<int> ExpandReach(const std::vector<int>& reach) const;
+    int CoveragePercent(int left, int top, int right, int bottom) const;
 
     // --- Shapes file
     enum class LoadResult { Loaded, Failed, Ended };
@@ -171,7 +183,14 @@ public:
 private:
     void NotifyUi();
     std::optional<SequentialFile> ReadShapesFile(); // shows why when it cannot
-    void ShowReadError(const ReadError& error);
+    // The figure section of a shapes file, or what is wrong with the file.
+    struct FigureLoad {
+        std::unique_ptr<FigureCollection> figures;
+        std::string problem;
+        bool tooMany = false;
+    };
+    FigureLoad ReadFigures(const std::string& path) const;
+    static std::string ReadProblem(const ReadError& error);
     void ShowFileProblem(const std::string& problem);
     void ErasePolygon(Surface& surface, const std::array<PolyPoint, 11>& poly);
     void PaintHitPolygon(int i, const std::array<PolyPoint, 11>& poly);

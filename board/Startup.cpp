@@ -11,9 +11,6 @@ namespace {
 
 constexpr char Separator = static_cast<char>(std::filesystem::path::preferred_separator);
 
-// A number as text, with a blank before it unless it is negative.
-std::string Str(long long value) { return (value < 0 ? "" : " ") + std::to_string(value); }
-
 // Key colours of the pieces in the hit-test image, as palette indexes.
 constexpr PerPiece<int> PieceQBColors = {5, 14, 2, 9, 4, 11, 12};
 
@@ -81,7 +78,7 @@ bool Game::LoadPieceShapes()
     try {
         ReadPieceShapes(*file, *this);
     } catch (const ReadError& error) {
-        ShowReadError(error);
+        ShowFileProblem(ReadProblem(error));
         return false;
     }
     return true;

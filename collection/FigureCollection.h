@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace kalido {
 
@@ -18,6 +19,17 @@ struct FigureCollection {
     int FigureCount = 0;
     std::array<PerPiece<std::int16_t>, MaxFigures + 1> FigOrient{}, FigX{}, FigY{};
 };
+
+// A number as messages and tags show it: with a blank before it unless it is negative.
+inline std::string Str(long long value) { return (value < 0 ? "" : " ") + std::to_string(value); }
+
+// One figure record as the game writes it: whole numbers joined by commas, and a line end.
+std::string FormatRecord(const std::array<double, RecordValues>& values);
+
+// The whole shapes file again, without its n-th record (counted over all records, whatever their
+// first value) and with the others numbered 1, 2, 3 ... in file order. A title with a comma in it
+// keeps its quotes. Throws ReadError.
+std::string WithoutRecord(SequentialFile& file, int n);
 
 // Thrown by ReadFigureSection at the 501st counted record.
 struct TooManyFigures {};

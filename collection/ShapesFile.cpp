@@ -4,6 +4,7 @@
 #include "board/Game.h"
 #include "platform/SequentialFile.h"
 
+#include <cmath>
 #include <memory>
 
 namespace kalido {
@@ -47,26 +48,71 @@ void ReadFigureSection(SequentialFile& file, FigureCollection& c)
     }
 }
 
+std::string FormatRecord(const std::array<double, RecordValues>& values)
+{
+    std::string text;
+    for (const double v : values)
+        text += (text.empty() ? "" : ",") + std::to_string(static_cast<long long>(std::nearbyint(v)));
+    return text + "\r\n";
+}
+
+std::string WithoutRecord(SequentialFile& file, int n)
+{
+    std::string text;
+    for (int line = 1; line <= HeaderLines; ++line)
+        text += file.LineInput() + "\r\n";
+    const std::string title = file.LineItem();
+    text += (title.find(',') == std::string::npos ? title : "\"" + title + "\"") + "\r\n";
+    int read = 0, written = 0;
+    while (!file.AtEnd()) {
+        std::array<double, RecordValues> value{};
+        for (double& v : value)
+            v = file.Number();
+        if (++read == n)
+            continue;
+        value[0] = ++written;
+        text += FormatRecord(value);
+    }
+    return text;
+}
+
 std::int32_t Game::FileExists(const std::string& name) const { return FileLength(FullPath(name)); }
+
+Game::FigureLoad Game::ReadFigures(const std::string& path) const
+{
+    FigureLoad load;
+    auto file = SequentialFile::Open(path);
+    if (!file) {
+        load.problem = "The file cannot be opened.";
+        return load;
+    }
+    // Read into a scratch collection so that a damaged file leaves the one in use intact.
+    auto figures = std::make_unique<FigureCollection>();
+    try {
+        ReadFigureSection(*file, *figures);
+        load.figures = std::move(figures);
+    } catch (const ReadError& error) {
+        load.problem = ReadProblem(error);
+    } catch (const TooManyFigures&) {
+        load.tooMany = true;
+        load.problem = "It holds more than " + std::to_string(MaxFigures) + " figures.";
+    }
+    return load;
+}
 
 Game::LoadResult Game::LoadFigures()
 {
-    auto file = ReadShapesFile();
-    if (!file)
-        return LoadResult::Failed;
-    // Read into a scratch collection so that a damaged file leaves the one in use intact.
-    auto loaded = std::make_unique<FigureCollection>();
-    try {
-        ReadFigureSection(*file, *loaded);
-    } catch (const ReadError& error) {
-        ShowReadError(error);
-        return LoadResult::Failed;
-    } catch (const TooManyFigures&) {
+    const FigureLoad load = ReadFigures(FullPath(ShapesFile));
+    if (load.tooMany) {
         host_.dialogs.MsgBox("Cannot handle more than 500 Zuzuzaz", MsgButtons::Ok, AppTitle);
         host_.process.End();
         return LoadResult::Ended;
     }
-    static_cast<FigureCollection&>(*this) = *loaded;
+    if (!load.figures) {
+        ShowFileProblem(load.problem);
+        return LoadResult::Failed;
+    }
+    static_cast<FigureCollection&>(*this) = *load.figures;
     return LoadResult::Loaded;
 }
 
@@ -78,9 +124,9 @@ std::optional<SequentialFile> Game::ReadShapesFile()
     return file;
 }
 
-void Game::ShowReadError(const ReadError& error)
+std::string Game::ReadProblem(const ReadError& error)
 {
-    ShowFileProblem("Line " + std::to_string(error.line) + ": " + error.what + ".");
+    return "Line " + std::to_string(error.line) + ": " + error.what + ".";
 }
 
 void Game::ShowFileProblem(const std::string& problem)

@@ -80,6 +80,14 @@ public:
     int PixelsY(double twips) const { return static_cast<int>(std::lround(twips / TwipsPerPixelY())); }
 };
 
+// Writing files: the new content is complete on disk before it takes the file's place, so a
+// failure leaves the file as it was. Returns an empty text on success, else what went wrong.
+class FileWriter {
+public:
+    virtual ~FileWriter() = default;
+    virtual std::string Replace(const std::string& path, const std::string& content) = 0;
+};
+
 // The running process: its working directory and its end.
 class Process {
 public:
@@ -96,6 +104,7 @@ struct Host {
     Process& process;
     Forms& forms;
     HelpViewer& help;
+    FileWriter& files;
 };
 
 } // namespace kalido

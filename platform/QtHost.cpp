@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QTextBrowser>
@@ -169,6 +170,21 @@ int WaveMilliseconds(const std::string& path)
             return 0;
         }
     }
+}
+
+std::string QtFileWriter::Replace(const std::string& path, const std::string& content)
+{
+    const QString name = QString::fromStdString(path);
+    const QFileInfo info(name);
+    if (info.exists() && !info.isWritable())
+        return "The file is read-only.";
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString().toStdString();
+    if (file.write(content.data(), static_cast<qint64>(content.size())) != static_cast<qint64>(content.size()) ||
+        !file.commit())
+        return file.errorString().toStdString();
+    return {};
 }
 
 double SystemChance::Timer() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }

@@ -54,6 +54,11 @@ private:
 // wave file.
 int WaveMilliseconds(const std::string& path);
 
+class QtFileWriter : public FileWriter {
+public:
+    std::string Replace(const std::string& path, const std::string& content) override;
+};
+
 class SystemChance : public Chance {
 public:
     double Timer() override;

@@ -23,13 +23,21 @@ SequentialFile::SequentialFile(std::string content)
 
 std::optional<SequentialFile> SequentialFile::Open(const std::string& path)
 {
+    auto content = ReadWholeFile(path);
+    if (!content)
+        return std::nullopt;
+    return SequentialFile(std::move(*content));
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
         return std::nullopt;
-    return SequentialFile(std::move(content));
+    return content;
 }
 
 bool SequentialFile::atLineEnd() const { return pos_ < text_.size() && (text_[pos_] == '\r' || text_[pos_] == '\n'); }

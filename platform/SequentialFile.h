@@ -53,6 +53,9 @@ private:
     std::string lastItem_; // the text of the last number read
 };
 
+// A file's bytes, or nothing when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
 // The length in bytes of a file, or 0 when it is missing, cannot be read or is empty.
 std::int32_t FileLength(const std::string& path);
 

@@ -3,6 +3,7 @@
 
 #include "board/Game.h"
 #include "platform/Host.h"
+#include "platform/QtHost.h"
 
 #include <QTemporaryDir>
 
@@ -50,6 +51,17 @@ private:
     }
 };
 
+// Writes through the real file writer, unless told to fail with a reason.
+class ScriptedFiles : public FileWriter {
+public:
+    std::string Replace(const std::string& path, const std::string& content) override
+    {
+        return failWith.empty() ? real.Replace(path, content) : failWith;
+    }
+    QtFileWriter real;
+    std::string failWith;
+};
+
 class RecordingHelp : public HelpViewer {
 public:
     void ShowContents(const std::string& helpFile) override { shown.push_back(helpFile); }
@@ -95,7 +107,8 @@ struct FakeHost {
     FakeProcess process;
     RecordingForms forms;
     RecordingHelp help;
-    Host host{dialogs, media, chance, screen, process, forms, help};
+    ScriptedFiles files;
+    Host host{dialogs, media, chance, screen, process, forms, help, files};
 };
 
 // The bundled shapes file's text.

@@ -1,0 +1,219 @@
+// The file commands and the designer: what reaches the shapes file, and that nothing is ever lost.
+#include "TestHost.h"
+
+#include <QDir>
+
+using namespace kalido;
+using namespace kalido::test;
+
+class Collection : public LoadedGame {
+protected:
+    void redraw()
+    {
+        g().Picture1.Cls();
+        g().HitImage.Cls();
+        g().DrawBoard();
+    }
+    std::string shapes() { return *ReadWholeFile(f.Path("KALIDO.kal")); }
+    // The figure records, from line 66 on.
+    std::string records(const std::string& text)
+    {
+        std::size_t at = 0;
+        for (int line = 0; line < 65; ++line)
+            at = text.find("\r\n", at) + 2;
+        return text.substr(at);
+    }
+    std::vector<std::string> said() // the messages shown so far, first lines only
+    {
+        std::vector<std::string> texts;
+        for (const auto& m : f.fake.dialogs.shown)
+            texts.push_back(m.text.substr(0, m.text.find('\n')));
+        return texts;
+    }
+};
+
+TEST_F(Collection, removingRenumbersTheRestAndAFailedOrDeclinedRemovalLeavesTheFileByteForByte)
+{
+    const std::string before = shapes();
+    f.fake.dialogs.answers = {MsgAnswer::No};
+    g().RemoveFigure();
+    f.fake.files.failWith = "No space left on device";
+    f.fake.dialogs.answers = {MsgAnswer::Yes};
+    g().RemoveFigure();
+    EXPECT_EQ(shapes(), before);
+    EXPECT_EQ(g().FigureCount, 3);
+    EXPECT_EQ(said(), (std::vector<std::string>{"Remove this Kalido ( 1) ?", "Remove this Kalido ( 1) ?",
+                                                "Kalido not removed:"}));
+
+    f.fake.files.failWith.clear();
+    for (auto [current, after] : {std::pair{2, 2}, {2, 1}}) { // the middle figure, then the last one
+        g().GoToFigure(current);
+        f.fake.dialogs.answers = {MsgAnswer::Yes};
+        g().RemoveFigure();
+        EXPECT_EQ(g().CurrentFigure, after);
+    }
+    const std::string left = records(shapes());
+    EXPECT_EQ(left.substr(0, 2), "1,");
+    EXPECT_EQ(g().FigureCount, 1);
+    EXPECT_EQ(left.find("\r\n2,"), std::string::npos);
+}
+
+TEST_F(Collection, anAppendedFigureIsTheLastAndRemovingItGivesBackTheFigureSection)
+{
+    const std::string before = records(shapes());
+    PlaceAsFigure(g(), 2, 60, 70);
+    g().AppendFigure(); // every question answered OK
+    ASSERT_EQ(g().FigureCount, 4);
+    EXPECT_EQ(g().CurrentFigure, 4);
+    EXPECT_EQ(g().TarKalCaption, "Kalido (4 of 4)");
+    const std::string appended = records(shapes()).substr(before.size());
+    EXPECT_EQ(appended.substr(0, 9), "4,70,80,2") << "its number, its box's corner, and piece 0";
+    for (int k = 0; k < 7; ++k)
+        EXPECT_EQ(g().FigX[4][k], g().FigX[2][k]) << "the same figure, wherever it lay";
+    EXPECT_EQ(CountColour(g().Picture1, QBColor(14)), 0) << "no yellow box left on the board";
+    f.fake.dialogs.answers = {MsgAnswer::Yes};
+    g().RemoveFigure();
+    EXPECT_EQ(records(shapes()), before);
+}
+
+TEST_F(Collection, removingTheOnlyFigureLeavesAnEmptyCollectionThatAnAppendStartsAgain)
+{
+    f.fake.dialogs.answers = {MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::Yes};
+    for (int n = 0; n < 3; ++n)
+        g().RemoveFigure();
+    EXPECT_EQ(g().FigureCount, 0);
+    EXPECT_EQ(g().TarKalCaption, "Kalido (0 of 0)");
+    PlaceAsFigure(g(), 1, 60, 60); // the rows of the old square are still in memory
+    g().AppendFigure();
+    EXPECT_EQ(g().FigureCount, 1);
+    EXPECT_EQ(g().TarKalCaption, "Kalido (1 of 1)");
+}
+
+TEST_F(Collection, theDesignerRefusesWhatIsTooBigOrAFullCollectionAndCancelChangesNothing)
+{
+    const std::string before = shapes();
+    PlaceAsFigure(g(), 1, 40, 40);
+    const int o6 = g().PieceOrient[6];
+    const int left = g().OriginX + 40;
+    struct Case {
+        int width; // of the bounding box; 0 leaves the square as it is
+        std::deque<MsgAnswer> answers;
+        std::vector<std::string> expected;
+    };
+    for (const Case& c : {Case{321, {}, {"Kalido is too wide or too tall"}},
+                          Case{320, {MsgAnswer::Cancel}, {"A block appears isolated !"}},
+                          Case{0, {MsgAnswer::Cancel}, {"Append this Kalido to file:"}}}) {
+        if (c.width)
+            g().PieceX[6] = left + c.width - g().PieceExtentX[6][o6] - g().OriginX;
+        redraw();
+        f.fake.dialogs.shown.clear();
+        f.fake.dialogs.answers = c.answers;
+        g().AppendFigure();
+        EXPECT_EQ(said(), c.expected) << c.width;
+        EXPECT_EQ(shapes(), before);
+        EXPECT_EQ(g().FigureCount, 3);
+        EXPECT_EQ(CountColour(g().Picture1, QBColor(14)), 0) << "the board is drawn again";
+        PlaceAsFigure(g(), 1, 40, 40);
+    }
+    g().FigureCount = MaxFigures;
+    g().AppendFigure();
+    EXPECT_EQ(said().back(), "The collection already holds 500 figures; no more can be added.");
+    EXPECT_EQ(shapes(), before);
+}
+
+TEST_F(Collection, aLonePieceIsNamedByTheLowestNumberAndShownInItsColourAndTwoGroupsAreACluster)
+{
+    PlaceAsFigure(g(), 1, 40, 40);
+    redraw();
+    EXPECT_EQ(g().FindIsolation(), -1) << "the square hangs together";
+    g().PieceX[5] += 120; // two pieces apart, each on its own: the lower number is named
+    g().PieceY[2] += 120;
+    redraw();
+    Colour lonePiece = 0;
+    f.fake.dialogs.whileOpen = [&] {
+        const auto [x, y] = InsidePiece(g(), 2);
+        lonePiece = g().Picture1.Point(static_cast<int>(x), static_cast<int>(y));
+    };
+    f.fake.dialogs.answers = {MsgAnswer::Cancel};
+    g().AppendFigure();
+    EXPECT_EQ(said(), std::vector<std::string>{"A block appears isolated !"});
+    EXPECT_EQ(lonePiece, QBColor(g().PieceQBColor[2]));
+    EXPECT_EQ(g().Difficulty, NormalLevel) << "the level is back once the question is answered";
+
+    PlaceAsFigure(g(), 1, 40, 40);
+    g().PieceX[0] += 200; // the two large triangles, still touching each other, apart from the rest
+    g().PieceX[1] += 200;
+    redraw();
+    EXPECT_EQ(g().FindIsolation(), -99);
+}
+
+TEST_F(Collection, coverageCountsWhatIsNotBoardBackgroundSoTwentyOneOfAHundredIsTwentyPercent)
+{
+    // Of a box of 10 x 10 points: two rows, a block of 3 x 7, everything.
+    for (auto [right, bottom, percent] : {std::tuple{9, 1, 19}, {2, 6, 20}, {9, 9, 99}}) {
+        g().Picture1.Cls();
+        g().Picture1.Box(0, 0, right, bottom, QBColor(0), true);
+        EXPECT_EQ(g().CoveragePercent(0, 0, 9, 9), percent) << right << "," << bottom;
+    }
+}
+
+TEST_F(Collection, aCopyNeverReplacesTheFileInUseAndAFailedCopyKeepsAnOverwrittenTarget)
+{
+    const std::string before = shapes();
+    f.WriteShapes("old copy", "copy.kal");
+    f.WriteShapes("", "empty.kal");
+    QFile::link(QString::fromStdString(f.Path("KALIDO.kal")), QString::fromStdString(f.Path("link.kal")));
+    struct Case {
+        std::string target;
+        std::deque<MsgAnswer> answers;
+        std::string failure;
+        std::vector<std::string> expected;
+        std::string copyAfter; // what the target holds afterwards
+    };
+    const std::string copy = f.Path("copy.kal");
+    for (const Case& c :
+         {Case{"*.kal", {}, "", {}, "old copy"}, Case{f.Path("KALIDO.kal"), {}, "", {"Kalido file not copied:"}, ""},
+          Case{f.Path("link.kal"), {}, "", {"Kalido file not copied:"}, ""},
+          Case{copy, {MsgAnswer::No}, "", {copy}, "old copy"},
+          Case{copy, {MsgAnswer::Yes}, "Permission denied", {copy, "Kalido file not copied:"}, "old copy"},
+          Case{copy, {MsgAnswer::Yes}, "", {copy, "KALIDO.kal"}, before},
+          Case{f.Path("empty.kal"), {}, "", {"KALIDO.kal"}, ""}}) {
+        f.fake.dialogs.shown.clear();
+        f.fake.dialogs.picks = {c.target};
+        f.fake.dialogs.answers = c.answers;
+        f.fake.files.failWith = c.failure;
+        g().SaveShapesFileAs();
+        EXPECT_EQ(said(), c.expected) << c.target;
+        EXPECT_EQ(shapes(), before) << c.target;
+        EXPECT_TRUE(c.copyAfter.empty() || *ReadWholeFile(copy) == c.copyAfter) << c.target;
+    }
+    EXPECT_EQ(f.fake.dialogs.shown.size(), 1u);
+    EXPECT_EQ(*ReadWholeFile(f.Path("empty.kal")), before) << "an empty target is no file to ask about";
+}
+
+TEST_F(Collection, openingReplacesTheCollectionOrSaysWhyNotAndKeepsTheOneInUse)
+{
+    std::vector<std::string> many(501, "1,60,60,0,60,60,0,70,60,0,80,60,0,90,60,0,100,60,0,110,60,0,120,60");
+    f.WriteShapes(ShapesWithRecords(many), "many.kal");
+    f.WriteShapes(ShapesWithRecords({"1,60,60,0,x"}), "broken.kal");
+    for (const std::string name : {"many.kal", "broken.kal", "missing.kal"}) {
+        f.fake.dialogs.picks = {f.Path(name)};
+        g().OpenShapesFile();
+        EXPECT_EQ(said().back(), "Kalido shapes file cannot be opened:") << name;
+        EXPECT_EQ(g().FigureCount, 3) << name;
+        EXPECT_EQ(g().ShapesFile, "KALIDO.kal") << name;
+        EXPECT_TRUE(g().Picture1Enabled) << name;
+    }
+    EXPECT_EQ(f.fake.process.ends, 0);
+    many.resize(2);
+    f.WriteShapes(ShapesWithRecords(many), "two.kal");
+    g().PieceX[3] += 30;
+    const auto pieces = g().PieceX;
+    f.fake.dialogs.picks = {f.Path("two.kal")};
+    f.fake.chance.draws = {0.6};
+    g().OpenShapesFile();
+    EXPECT_EQ(g().ShapesFile, f.Path("two.kal"));
+    EXPECT_EQ(g().TarKalCaption, "Kalido (2 of 2)");
+    EXPECT_EQ(g().PieceX, pieces) << "the pieces stay where they were";
+    EXPECT_TRUE(g().Picture1Enabled);
+}
