@@ -1,4 +1,5 @@
-// Speed of the hot paths: one drag step on the board, and showing a figure in the target view.
+// Speed of the hot paths: one drag step on the board, showing a figure in the target view, and the
+// designer's checks.
 #include "board/Game.h"
 #include "platform/PictureBox.h"
 
@@ -94,6 +95,27 @@ void BM_ShowFigure(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ShowFigure)->Unit(benchmark::kMicrosecond);
+
+// The designer's density measure over the largest box it accepts, 321 x 321 points.
+void BM_CoveragePercent(benchmark::State& state)
+{
+    LoadedGame loaded;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loaded.game.CoveragePercent(10, 10, 330, 330));
+}
+BENCHMARK(BM_CoveragePercent)->Unit(benchmark::kMicrosecond);
+
+// The designer's whole check sequence on the first figure laid out, every question answered OK
+// (the write at the end is refused here, so the file stays as it is).
+void BM_AppendFigureChecks(benchmark::State& state)
+{
+    LoadedGame loaded;
+    Game& game = loaded.game;
+    game.CopyFigure();
+    for (auto _ : state)
+        game.AppendFigure();
+}
+BENCHMARK(BM_AppendFigureChecks)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

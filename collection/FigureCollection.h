@@ -21,7 +21,11 @@ struct FigureCollection {
 };
 
 // A number as messages and tags show it: with a blank before it unless it is negative.
-inline std::string Str(long long value) { return (value < 0 ? "" : " ") + std::to_string(value); }
+inline std::string Str(long long value)
+{
+    std::string text(value < 0 ? 0 : 1, ' ');
+    return text.append(std::to_string(value));
+}
 
 // One figure record as the game writes it: whole numbers joined by commas, and a line end.
 std::string FormatRecord(const std::array<double, RecordValues>& values);

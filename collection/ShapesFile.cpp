@@ -51,8 +51,11 @@ void ReadFigureSection(SequentialFile& file, FigureCollection& c)
 std::string FormatRecord(const std::array<double, RecordValues>& values)
 {
     std::string text;
-    for (const double v : values)
-        text += (text.empty() ? "" : ",") + std::to_string(static_cast<long long>(std::nearbyint(v)));
+    for (const double v : values) {
+        if (!text.empty())
+            text += ',';
+        text += std::to_string(static_cast<long long>(std::nearbyint(v)));
+    }
     return text + "\r\n";
 }
 
