@@ -16,6 +16,7 @@ int main(int argc, char* argv[])
     kalido::Game game(qt.host);
     kalido::KalidoWindows windows(game, qt.screen);
     qt.forms.Attach(&windows, &qt.screen);
+    qt.dialogs.SetOwner(&windows.Frame());
     if (!windows.Start())
         return 0;
     return app.exec();

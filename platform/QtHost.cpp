@@ -39,9 +39,7 @@ MsgAnswer QtDialogs::MsgBox(const std::string& text, MsgStyle style, const std::
         {MsgButtons::Ok, {QMessageBox::Ok}},
         {MsgButtons::OkCancel, {QMessageBox::Ok, QMessageBox::Cancel}},
         {MsgButtons::YesNo, {QMessageBox::Yes, QMessageBox::No}}};
-    // Centred over the window the player is using, like any dialog of the game.
-    QMessageBox box(icons.at(style.Icon), QString::fromStdString(title), body, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    QMessageBox box(icons.at(style.Icon), QString::fromStdString(title), body, QMessageBox::NoButton, parent());
     const auto& offered = buttons.at(style.Buttons);
     for (const auto button : offered)
         box.addButton(button);
@@ -59,14 +57,21 @@ MsgAnswer QtDialogs::MsgBox(const std::string& text, MsgStyle style, const std::
     }
 }
 
+QWidget* QtDialogs::parent() const
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return owner_ && owner_->isVisible() ? owner_ : nullptr;
+}
+
 std::string QtDialogs::ShowFileDialog(FileDialogMode mode, const std::string& filter, const std::string& initialName)
 {
     const QString nameFilter = QStringLiteral("Kalido shapes (%1)").arg(QString::fromStdString(filter));
     const QString start = QString::fromStdString(initialName);
     const QString chosen =
         mode == FileDialogMode::Open
-            ? QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), start, nameFilter)
-            : QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), start, nameFilter, nullptr,
+            ? QFileDialog::getOpenFileName(parent(), QString(), start, nameFilter)
+            : QFileDialog::getSaveFileName(parent(), QString(), start, nameFilter, nullptr,
                                            QFileDialog::DontConfirmOverwrite); // the game asks itself
     return chosen.isEmpty() ? initialName : QDir::toNativeSeparators(chosen).toStdString();
 }

@@ -18,6 +18,12 @@ class QtDialogs : public Dialogs {
 public:
     MsgAnswer MsgBox(const std::string& text, MsgStyle style, const std::string& title) override;
     std::string ShowFileDialog(FileDialogMode mode, const std::string& filter, const std::string& initialName) override;
+    // Dialogs open over the window the player is using, or over this one when none is active.
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+
+private:
+    QWidget* parent() const;
+    QWidget* owner_ = nullptr;
 };
 
 // Help files are HTML, shown in a window of their own that stays open beside the game.
