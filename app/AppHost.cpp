@@ -3,6 +3,7 @@
 
 #include "app/AboutForm.h"
 #include "app/KalidoWindows.h"
+#include "gallery/AllShapes.h"
 #include "platform/PictureBox.h"
 
 namespace kalido {
@@ -15,8 +16,13 @@ void QtForms::ShowAboutForm()
     about.exec();
 }
 
-// The gallery window comes with the thumbnails; until then the command opens nothing.
-void QtForms::ShowAllShapes() {}
+void QtForms::ShowAllShapes()
+{
+    if (!windows_)
+        return;
+    AllShapes gallery(*game_, *screen_, &windows_->Frame());
+    gallery.exec();
+}
 
 void QtForms::FocusBoard()
 {

@@ -6,14 +6,16 @@
 
 namespace kalido {
 
+class Game;
 class KalidoWindows;
 
 // The About box and the gallery open over the frame window; the board window takes the keys.
 class QtForms : public Forms {
 public:
-    void Attach(KalidoWindows* windows, const ScreenMetrics* screen)
+    void Attach(KalidoWindows* windows, Game* game, const ScreenMetrics* screen)
     {
         windows_ = windows;
+        game_ = game;
         screen_ = screen;
     }
     void ShowAboutForm() override;
@@ -22,6 +24,7 @@ public:
 
 private:
     KalidoWindows* windows_ = nullptr;
+    Game* game_ = nullptr;
     const ScreenMetrics* screen_ = nullptr;
 };
 

@@ -126,11 +126,4 @@ void Game::GoToFigure(int n)
     ResetPieces();
 }
 
-void Game::ShowGallery(bool firstPage)
-{
-    if (firstPage)
-        GalleryOffset = 0;
-    host_.forms.ShowAllShapes();
-}
-
 } // namespace kalido

@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     kalido::AppHost qt;
     kalido::Game game(qt.host);
     kalido::KalidoWindows windows(game, qt.screen);
-    qt.forms.Attach(&windows, &qt.screen);
+    qt.forms.Attach(&windows, &game, &qt.screen);
     qt.dialogs.SetOwner(&windows.Frame());
     if (!windows.Start())
         return 0;

@@ -19,7 +19,8 @@ Surface targetPicture(const ScreenMetrics& screen)
 } // namespace
 
 Game::Game(Host& host)
-    : Picture1(BoardWidth, BoardHeight, QBColor(7)),
+    : AllShapesPicture(host.screen.PixelsX(5805), host.screen.PixelsY(5772), QBColor(7)),
+      Picture1(BoardWidth, BoardHeight, QBColor(7)),
       HitImage(BoardWidth, BoardHeight, FormBackColor),
       TargetKal{targetPicture(host.screen), targetPicture(host.screen)},
       host_(host)

@@ -25,7 +25,7 @@ inline constexpr int NoPiece = -1;
 inline constexpr int LeftButton = 1, RightButton = 2, MiddleButton = 4;
 inline constexpr int ShiftMask = 1, CtrlMask = 2, AltMask = 4;
 // Key codes of the board's keys.
-inline constexpr int KeyTab = 9, KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
+inline constexpr int KeyTab = 9, KeyEscape = 27, KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
 inline constexpr int KeyPad2 = 98, KeyPad4 = 100, KeyPad6 = 102, KeyPad8 = 104;
 
 // Board size in pixels, and the bounds a dropped piece's reference point must keep.
@@ -89,7 +89,15 @@ public:
 
     // --- The command panel
     std::array<MenuButton, MenuButtonCount> MenuButx{};
-    int GalleryOffset = 0; // the first figure shown on the gallery's page, less one
+
+    // --- The gallery window: its page of thumbnails, scroll bar and figure-number label
+    Surface AllShapesPicture;
+    std::int16_t GalleryOffset = 0; // the figures before the page's first square
+    bool GalleryShown = false;
+    bool VScroll1Enabled = false;
+    int VScroll1Max = 0, VScroll1Value = 0;
+    std::string Label1Caption;
+    int Label1X = 0, Label1Y = 0; // pixels
 
     // --- The designer: the arrangement's bounding box and which pieces touch which
     int BoxLeft = 9999, BoxTop = 9999, BoxRight = -1, BoxBottom = -1;
@@ -127,6 +135,15 @@ public:
     void Easy_Play();
     void VeryEasy_Play();
     void ShowGallery(bool firstPage);
+    void DrawGalleryPage();
+    void AllShapes_Activate();
+    void VScroll1_Change(int value);
+    // Mouse positions in twips, as the gallery window measures.
+    void AllShapes_MouseMove(int Button, int Shift, float X, float Y);
+    void AllShapes_MouseUp(int Button, int Shift, float X, float Y);
+    void Label1_MouseUp(int Button, int Shift, float X, float Y);
+    void AllShapes_KeyDown(int KeyCode, int Shift);
+    void HideGallery();
     // The file commands and the designer.
     void OpenShapesFile();
     void SaveShapesFileAs();

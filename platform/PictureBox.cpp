@@ -44,6 +44,8 @@ int VirtualKeyOf(const QKeyEvent& event)
     case Qt::Key_Tab:
     case Qt::Key_Backtab: // Shift+Tab arrives as Backtab
         return 9;
+    case Qt::Key_Escape:
+        return 27;
     case Qt::Key_Left:
         return 37;
     case Qt::Key_Up:

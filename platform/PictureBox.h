@@ -14,7 +14,7 @@ namespace kalido {
 // Buttons 1 left, 2 right, 4 middle; shift mask 1 Shift, 2 Ctrl, 4 Alt.
 int MouseButtonCode(Qt::MouseButtons buttons);
 int ShiftMaskOf(Qt::KeyboardModifiers modifiers);
-// The virtual-key code of a key event (arrows 37..40, keypad digits 96..105, Tab 9), or 0.
+// The virtual-key code of a key event (arrows 37..40, keypad digits 96..105, Tab 9, Escape 27), or 0.
 int VirtualKeyOf(const QKeyEvent& event);
 
 class PictureBox : public QWidget {

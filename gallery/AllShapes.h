@@ -1,0 +1,44 @@
+// The gallery window: a page of thumbnails, a scroll bar that moves a row at a time, and a label
+// with the number of the figure under the pointer.
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QScrollBar;
+
+namespace kalido {
+
+class Game;
+class PictureBox;
+class ScreenMetrics;
+
+class AllShapes : public QDialog {
+public:
+    AllShapes(Game& game, const ScreenMetrics& screen, QWidget* parent);
+    ~AllShapes() override;
+
+    QScrollBar& VScroll1() { return *vScroll1_; }
+    QLabel& Label1() { return *label1_; }
+    PictureBox& Page() { return *page_; }
+    // Takes over the scroll bar, the label and whether the gallery is still shown from the game.
+    void Sync();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    Game& game_;
+    const ScreenMetrics& screen_;
+    PictureBox* page_;
+    QScrollBar* vScroll1_;
+    QLabel* label1_;
+    std::function<void()> previousSync_;
+};
+
+} // namespace kalido
