@@ -1,5 +1,5 @@
-// Speed of the hot paths: one drag step on the board, showing a figure in the target view, and the
-// designer's checks.
+// Speed of the hot paths: one drag step on the board, showing a figure in the target view, the
+// designer's checks, and the gallery's page.
 #include "board/Game.h"
 #include "platform/PictureBox.h"
 
@@ -116,6 +116,36 @@ void BM_AppendFigureChecks(benchmark::State& state)
         game.AppendFigure();
 }
 BENCHMARK(BM_AppendFigureChecks)->Unit(benchmark::kMicrosecond);
+
+// A full gallery page of 64 figures, and one scroll step (clear, draw, show).
+void BM_GalleryPage(benchmark::State& state)
+{
+    LoadedGame loaded;
+    Game& game = loaded.game;
+    game.FigureCount = 64; // the rows past the bundled figures hold empty figures: drawn all the same
+    for (auto _ : state) {
+        game.AllShapesPicture.Cls();
+        game.DrawGalleryPage();
+    }
+}
+BENCHMARK(BM_GalleryPage)->Unit(benchmark::kMicrosecond);
+
+void BM_GalleryScrollStep(benchmark::State& state)
+{
+    LoadedGame loaded;
+    Game& game = loaded.game;
+    game.FigureCount = 500;
+    PictureBox view(game.AllShapesPicture, nullptr);
+    view.show();
+    QRect dirty;
+    game.AllShapesPicture.OnRefresh = [&](const QRect& r) { dirty = r; };
+    int row = 0;
+    for (auto _ : state) {
+        game.VScroll1_Change(8 * (row++ % 55));
+        view.repaint(dirty);
+    }
+}
+BENCHMARK(BM_GalleryScrollStep)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

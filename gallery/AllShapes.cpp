@@ -29,6 +29,7 @@ AllShapes::AllShapes(Game& game, const ScreenMetrics& screen, QWidget* parent)
     page_ = new PictureBox(game.AllShapesPicture, this);
     page_->setMouseTracking(true); // the number follows the pointer
     page_->setFocusPolicy(Qt::NoFocus);
+    page_->installEventFilter(this); // the wheel over the page scrolls it
     page_->MouseMove = [&game, tx, ty](int b, int s, float x, float y) {
         game.AllShapes_MouseMove(b, s, x * tx, y * ty);
     };
@@ -61,6 +62,7 @@ AllShapes::AllShapes(Game& game, const ScreenMetrics& screen, QWidget* parent)
 AllShapes::~AllShapes()
 {
     label1_->removeEventFilter(this);
+    page_->removeEventFilter(this);
     game_.OnUiChanged = previousSync_;
 }
 
@@ -93,6 +95,8 @@ bool AllShapes::event(QEvent* event)
 
 bool AllShapes::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == page_ && event->type() == QEvent::Wheel)
+        return QCoreApplication::sendEvent(vScroll1_, event);
     if (watched == label1_) {
         if (event->type() == QEvent::MouseButtonRelease) {
             auto* mouse = static_cast<QMouseEvent*>(event);
@@ -112,11 +116,6 @@ void AllShapes::keyPressEvent(QKeyEvent* event)
 {
     // Escape hides the gallery through the game, as a right-click does.
     game_.AllShapes_KeyDown(VirtualKeyOf(*event), ShiftMaskOf(event->modifiers()));
-}
-
-void AllShapes::wheelEvent(QWheelEvent* event)
-{
-    QCoreApplication::sendEvent(vScroll1_, event); // the wheel over the page scrolls it
 }
 
 } // namespace kalido
