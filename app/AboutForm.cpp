@@ -1,6 +1,7 @@
 // Layout of the About box, in twips converted to the screen's pixels.
 #include "app/AboutForm.h"
 
+#include "app/PanelLayout.h"
 #include "platform/Host.h"
 
 #include <QEvent>
@@ -13,9 +14,6 @@ namespace kalido {
 AboutForm::AboutForm(const ScreenMetrics& screen, QWidget* parent)
     : QDialog(parent)
 {
-    auto place = [&screen](QWidget* w, int left, int top, int width, int height) {
-        w->setGeometry(screen.PixelsX(left), screen.PixelsY(top), screen.PixelsX(width), screen.PixelsY(height));
-    };
     setWindowTitle(QStringLiteral("About Zuzuzaz"));
     setFixedSize(screen.PixelsX(5160), screen.PixelsY(1464));
     QFont font = this->font();
@@ -33,24 +31,24 @@ AboutForm::AboutForm(const ScreenMetrics& screen, QWidget* parent)
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setTextInteractionFlags(Qt::NoTextInteraction);
     text->setFocusPolicy(Qt::NoFocus);
-    place(text, 30, 30, 4500, 1050);
+    text->setGeometry(Pixels(screen, {30, 30, 4500, 1050}));
     // A press anywhere on the credit text closes the box, whatever the button.
     aboutText_ = text->viewport();
     aboutText_->installEventFilter(this);
 
     auto* picture = new QLabel(this);
-    place(picture, 4635, 30, 510, 480);
+    picture->setGeometry(Pixels(screen, {4635, 30, 510, 480}));
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(QIcon(QStringLiteral(":/icons/kalido.svg")).pixmap(picture->size(), devicePixelRatioF()));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    place(ok, 4605, 600, 510, 375);
+    ok->setGeometry(Pixels(screen, {4605, 600, 510, 375}));
     ok->setDefault(true);
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* version = new QLabel(QStringLiteral("Version 1.0"), this);
-    place(version, 0, 1125, 5145, 300);
+    version->setGeometry(Pixels(screen, {0, 1125, 5145, 300}));
     version->setAlignment(Qt::AlignCenter);
     version->setAutoFillBackground(true);
     QPalette colours = version->palette();
@@ -58,6 +56,8 @@ AboutForm::AboutForm(const ScreenMetrics& screen, QWidget* parent)
     colours.setColor(QPalette::WindowText, Qt::white);
     version->setPalette(colours);
 }
+
+AboutForm::~AboutForm() { aboutText_->removeEventFilter(this); }
 
 bool AboutForm::eventFilter(QObject* watched, QEvent* event)
 {

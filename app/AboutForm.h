@@ -10,6 +10,7 @@ class ScreenMetrics;
 class AboutForm : public QDialog {
 public:
     AboutForm(const ScreenMetrics& screen, QWidget* parent);
+    ~AboutForm() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

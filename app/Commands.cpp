@@ -3,7 +3,6 @@
 #include "board/Game.h"
 
 #include <algorithm>
-#include <map>
 
 namespace kalido {
 
@@ -39,77 +38,88 @@ void Game::MenuButx_MouseUp(int Index, int Button, int /*Shift*/, float /*X*/, f
     if (HotButton == -1)
         return; // no button has been hovered yet
     HotButton = Index;
-    auto latchDifficulty = [&] {
-        for (int i : DifficultyButtons)
-            MenuButx[i].Latched = false;
-        MenuButx[Index].Latched = true;
-        NotifyUi();
-    };
-    const std::map<std::string, std::function<void()>> commands = {
+    if (const auto command = Commands().find(MenuButx[Index].ToolTipText); command != Commands().end())
+        command->second(*this, Index, Button);
+    host_.forms.FocusBoard();
+}
+
+bool Game::IsCommandWord(const std::string& word) { return Commands().count(word) > 0; }
+
+// Each command word with what it does, in order.
+const std::map<std::string, Game::Command>& Game::Commands()
+{
+    static const std::map<std::string, Command> commands = {
         {"About",
-         [&] {
-             PlaySound("click2");
-             host_.forms.ShowAboutForm();
+         [](Game& g, int, int) {
+             g.PlaySound("click2");
+             g.host_.forms.ShowAboutForm();
          }},
-        {"First", [&] { GoToFigure(1); }},
-        {"Last", [&] { GoToFigure(FigureCount); }},
+        {"First", [](Game& g, int, int) { g.GoToFigure(1); }},
+        {"Last", [](Game& g, int, int) { g.GoToFigure(g.FigureCount); }},
         {"Left",
-         [&] {
-             if (CurrentFigure - 1 > 0)
-                 GoToFigure(CurrentFigure - 1);
+         [](Game& g, int, int) {
+             if (g.CurrentFigure - 1 > 0)
+                 g.GoToFigure(g.CurrentFigure - 1);
          }},
         {"Right",
-         [&] {
-             if (CurrentFigure + 1 < FigureCount + 1)
-                 GoToFigure(CurrentFigure + 1);
+         [](Game& g, int, int) {
+             if (g.CurrentFigure + 1 < g.FigureCount + 1)
+                 g.GoToFigure(g.CurrentFigure + 1);
          }},
         {"Random",
-         [&] {
-             if (Button == RightButton)
-                 ShowGallery(true);
+         [](Game& g, int, int button) {
+             if (button == RightButton)
+                 g.ShowGallery(true);
              else
-                 GoToFigure(std::min(std::max(RandomFigure(), 1), FigureCount));
+                 g.GoToFigure(std::min(std::max(g.RandomFigure(), 1), g.FigureCount));
          }},
-        {"Reset", [&] { ResetPieces(); }},
+        {"Reset", [](Game& g, int, int) { g.ResetPieces(); }},
         {"Copy",
-         [&] {
-             CopyFigure();
-             DesignMode = YesValue;
+         [](Game& g, int, int) {
+             g.CopyFigure();
+             g.DesignMode = g.YesValue;
          }},
         {"Easy",
-         [&] {
-             latchDifficulty();
-             Easy_Play();
+         [](Game& g, int index, int) {
+             g.LatchDifficulty(index);
+             g.Easy_Play();
          }},
         {"Normal",
-         [&] {
-             latchDifficulty();
-             Normal_Play();
+         [](Game& g, int index, int) {
+             g.LatchDifficulty(index);
+             g.Normal_Play();
          }},
         {"Very easy",
-         [&] {
-             latchDifficulty();
-             VeryEasy_Play();
+         [](Game& g, int index, int) {
+             g.LatchDifficulty(index);
+             g.VeryEasy_Play();
          }},
-        {"Help", [&] { host_.help.ShowContents(AppDir + HelpFile); }},
-        {"Open new Kalido file", [&] { OpenShapesFile(); }},
+        {"Help", [](Game& g, int, int) { g.host_.help.ShowContents(g.AppDir + HelpFile); }},
+        {"Open new Kalido file", [](Game& g, int, int) { g.OpenShapesFile(); }},
         {"Append existing Kalido",
-         [&] {
-             PlaySound("click2");
-             AppendFigure();
+         [](Game& g, int, int) {
+             g.PlaySound("click2");
+             g.AppendFigure();
          }},
-        {"Save Kalido file as", [&] { SaveShapesFileAs(); }},
-        {"Remove existing Kalido", [&] { RemoveFigure(); }},
+        {"Save Kalido file as", [](Game& g, int, int) { g.SaveShapesFileAs(); }},
+        {"Remove existing Kalido", [](Game& g, int, int) { g.RemoveFigure(); }},
         {"Sound",
-         [&] {
-             SoundOn = SoundOn == YesValue ? NoValue : YesValue;
-             MenuButx[Index].Latched = SoundOn == YesValue;
-             NotifyUi();
+         [](Game& g, int index, int) {
+             g.SoundOn = g.SoundOn == g.YesValue ? g.NoValue : g.YesValue;
+             g.MenuButx[index].Latched = g.SoundOn == g.YesValue;
+             g.NotifyUi();
          }},
     };
-    if (const auto command = commands.find(MenuButx[Index].ToolTipText); command != commands.end())
-        command->second();
-    host_.forms.FocusBoard();
+    return commands;
+}
+
+// The difficulty buttons act as a group: the chosen one is latched, even when its level is in force.
+void Game::LatchDifficulty(int index)
+{
+    for (int i : DifficultyButtons)
+        MenuButx[i].Latched = false;
+    MenuButx[index].Latched = true;
+    NotifyUi();
 }
 
 void Game::TargetKal_MouseUp(int /*Index*/, int Button, int /*Shift*/, float /*X*/, float /*Y*/)

@@ -16,16 +16,11 @@ namespace kalido {
 MDIForm1::MDIForm1(Game& game, const ScreenMetrics& screen)
     : game_(game)
 {
-    auto place = [&screen](QWidget* w, TwipRect r) {
-        w->setGeometry(screen.PixelsX(r.left), screen.PixelsY(r.top), screen.PixelsX(r.width),
-                       screen.PixelsY(r.height));
-    };
-
     setWindowTitle(QStringLiteral("Make this Kalido"));
     setFixedSize(screen.PixelsX(4044), screen.PixelsY(6144));
 
     panel_ = new QWidget(this);
-    place(panel_, {0, 0, 4044, 6135});
+    panel_->setGeometry(Pixels(screen, {0, 0, 4044, 6135}));
     // A frame's border runs through the middle of its caption, so that what lies in the frame at
     // its place in twips lies inside the border; the captions are small, as the frames are narrow.
     panel_->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
@@ -35,13 +30,13 @@ MDIForm1::MDIForm1(Game& game, const ScreenMetrics& screen)
     panel_->setFont(captions);
     for (std::size_t i = 0; i < PanelFrames.size(); ++i) {
         mFrame_[i] = new QGroupBox(QString::fromUtf8(PanelFrames[i].caption), panel_);
-        place(mFrame_[i], PanelFrames[i].place);
+        mFrame_[i]->setGeometry(Pixels(screen, PanelFrames[i].place));
     }
     const QColor face = palette().color(QPalette::Button);
     SetUpMenuButtons(game, Rgb(face.red(), face.green(), face.blue()));
     for (std::size_t i = 0; i < PanelButtons.size(); ++i) {
         auto* button = new Plaquet(static_cast<int>(i), mFrame_.at(static_cast<std::size_t>(PanelButtons[i].frame)));
-        place(button, PanelButtons[i].place);
+        button->setGeometry(Pixels(screen, PanelButtons[i].place));
         button->SetPicture(QIcon(QString::fromUtf8(PanelButtons[i].icon)));
         button->SetToolTipText(QString::fromStdString(game.MenuButx[i].ToolTipText));
         button->MouseMove = [&game](int n, int b, int s, float x, float y) { game.MenuButx_MouseMove(n, b, s, x, y); };
@@ -51,7 +46,7 @@ MDIForm1::MDIForm1(Game& game, const ScreenMetrics& screen)
     }
 
     tarKal_ = new QGroupBox(QString::fromStdString(game.TarKalCaption), panel_);
-    place(tarKal_, {60, 1500, 3885, 4515});
+    tarKal_->setGeometry(Pixels(screen, {60, 1500, 3885, 4515}));
     targetView_ = new PictureBox(game.TargetKal[1], tarKal_);
     targetView_->move(screen.PixelsX(120), screen.PixelsY(240));
     targetView_->MouseUp = [&game](int b, int s, float x, float y) { game.TargetKal_MouseUp(1, b, s, x, y); };

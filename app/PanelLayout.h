@@ -3,6 +3,9 @@
 #pragma once
 
 #include "board/Game.h"
+#include "platform/Host.h"
+
+#include <QRect>
 
 #include <array>
 
@@ -11,6 +14,12 @@ namespace kalido {
 struct TwipRect {
     int left, top, width, height;
 };
+
+// A control's place and size on the screen.
+inline QRect Pixels(const ScreenMetrics& screen, TwipRect r)
+{
+    return {screen.PixelsX(r.left), screen.PixelsY(r.top), screen.PixelsX(r.width), screen.PixelsY(r.height)};
+}
 
 struct FrameLayout {
     const char* caption;

@@ -11,25 +11,20 @@
 
 namespace kalido {
 
-namespace {
-
-// The board sits in a sunken two-pixel border, as picture boxes are drawn on the desktop.
-constexpr int BoardBorder = 2;
-
-} // namespace
-
 FormMain::FormMain(Game& game, const ScreenMetrics& screen)
     : game_(game)
 {
     setWindowTitle(QString::fromStdString(game.FormMainCaption));
 
     // Picture1's own place (60, 90 twips) is its border's outer corner; the board lies inside.
+    // The board sits in a sunken two-pixel border, as picture boxes are drawn on the desktop.
     auto* border = new QFrame(this);
     border->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    const int rim = border->frameWidth();
     picture1_ = new PictureBox(game.Picture1, border);
-    picture1_->move(BoardBorder, BoardBorder);
-    border->setGeometry(screen.PixelsX(60), screen.PixelsY(90), picture1_->width() + 2 * BoardBorder,
-                        picture1_->height() + 2 * BoardBorder);
+    picture1_->move(rim, rim);
+    border->setGeometry(screen.PixelsX(60), screen.PixelsY(90), picture1_->width() + 2 * rim,
+                        picture1_->height() + 2 * rim);
     picture1_->setFocusPolicy(Qt::StrongFocus);
     picture1_->MouseDown = [&game](int b, int s, float x, float y) { game.Picture1_MouseDown(b, s, x, y); };
     picture1_->MouseMove = [&game](int b, int s, float x, float y) { game.Picture1_MouseMove(b, s, x, y); };
@@ -60,7 +55,13 @@ FormMain::FormMain(Game& game, const ScreenMetrics& screen)
     setFocusProxy(picture1_);
 }
 
-void FormMain::FitDecorations(const QMargins& decorations) { setFixedSize(outerSize_.shrunkBy(decorations)); }
+void FormMain::FitDecorations(const QMargins& decorations)
+{
+    // A tall title bar may not cut off the label: the window then grows past its size.
+    QSize client = outerSize_.shrunkBy(decorations);
+    client.setHeight(std::max(client.height(), pStandard_->geometry().bottom() + 3));
+    setFixedSize(client);
+}
 
 void FormMain::Sync()
 {

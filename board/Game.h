@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,7 +29,6 @@ inline constexpr int ShiftMask = 1, CtrlMask = 2, AltMask = 4;
 inline constexpr int KeyTab = 9, KeyEscape = 27, KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
 inline constexpr int KeyPad2 = 98, KeyPad4 = 100, KeyPad6 = 102, KeyPad8 = 104;
 
-// Board size in pixels, and the bounds a dropped piece's reference point must keep.
 // One command button of the frame's panel, as the game sees it: its command word (which is
 // also its tooltip), the text it keeps, its face colour and whether it is latched down.
 struct MenuButton {
@@ -39,6 +39,7 @@ struct MenuButton {
 };
 inline constexpr int MenuButtonCount = 17;
 
+// Board size in pixels, and the bounds a dropped piece's reference point must keep.
 inline constexpr int BoardWidth = 350, BoardHeight = 390;
 inline constexpr int DropMinX = 20, DropMinY = 20, DropMaxX = 330, DropMaxY = 365;
 
@@ -129,6 +130,7 @@ public:
     void MenuButx_MouseMove(int Index, int Button, int Shift, float X, float Y);
     void MenuButx_MouseDown(int Index, int Button, int Shift, float X, float Y);
     void MenuButx_MouseUp(int Index, int Button, int Shift, float X, float Y);
+    static bool IsCommandWord(const std::string& word); // a tooltip text the dispatcher knows
     void TargetKal_MouseUp(int Index, int Button, int Shift, float X, float Y);
     void GoToFigure(int n);
     void Normal_Play();
@@ -198,6 +200,9 @@ public:
     void SetPicture1Enabled(bool enabled);
 
 private:
+    using Command = void (*)(Game& game, int Index, int Button);
+    static const std::map<std::string, Command>& Commands();
+    void LatchDifficulty(int index);
     void NotifyUi();
     std::optional<SequentialFile> ReadShapesFile(); // shows why when it cannot
     // The figure section of a shapes file, or what is wrong with the file.

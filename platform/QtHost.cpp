@@ -85,6 +85,8 @@ void QtHelpViewer::ShowContents(const std::string& helpFile)
         auto* browser = new QTextBrowser;
         browser->setOpenExternalLinks(true);
         browser->resize(640, 720);
+        // It opens beside the game; the board keeps the keys.
+        browser->setAttribute(Qt::WA_ShowWithoutActivating);
         window_.reset(browser);
     }
     auto* browser = static_cast<QTextBrowser*>(window_.get());
@@ -100,7 +102,6 @@ void QtHelpViewer::ShowContents(const std::string& helpFile)
     }
     browser->show();
     browser->raise();
-    browser->activateWindow();
 }
 
 QtMediaControl::QtMediaControl() = default;
@@ -128,13 +129,7 @@ void QtMediaControl::SendString(const std::string& command)
     }
 }
 
-int QtMediaControl::RemainingMilliseconds() const
-{
-    const auto left = static_cast<int>(playing_.remainingTime());
-    if (left <= 0 || QMediaDevices::audioOutputs().isEmpty())
-        return 0;
-    return left;
-}
+int QtMediaControl::RemainingMilliseconds() const { return std::max(0, static_cast<int>(playing_.remainingTime())); }
 
 bool QtMediaControl::Settled() const
 {
@@ -229,7 +224,11 @@ void QtProcess::End()
 {
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
-    const int linger = std::min(media_.RemainingMilliseconds(), LongestFarewell);
+    // A sound is loaded and its output started before it is heard: allow a little for that. With
+    // no device there is nothing to hear and nothing to wait for.
+    const int left = media_.RemainingMilliseconds();
+    const int linger =
+        left == 0 || QMediaDevices::audioOutputs().isEmpty() ? 0 : std::min(left + FarewellStartUp, LongestFarewell);
     QTimer::singleShot(linger, qApp, [] { QCoreApplication::exit(0); });
 }
 

@@ -32,7 +32,6 @@ public:
     QtHelpViewer();
     ~QtHelpViewer() override;
     void ShowContents(const std::string& helpFile) override;
-    QWidget* Window() const { return window_.get(); }
 
 private:
     std::unique_ptr<QWidget> window_;
@@ -43,10 +42,7 @@ public:
     QtMediaControl();
     ~QtMediaControl() override;
     void SendString(const std::string& command) override;
-    // How many wave files are open: each is opened once and kept until "close all".
-    std::size_t OpenSounds() const { return sounds_.size(); }
-    // How long the sounds started so far still play, in milliseconds, as their files give it;
-    // 0 when nothing plays or there is no device to hear them on.
+    // How long the sounds started so far still play, in milliseconds, as their files give it.
     int RemainingMilliseconds() const;
     // True once every open sound has loaded or failed to: none is still being read.
     bool Settled() const;
@@ -92,6 +88,7 @@ public:
     // played, two seconds at most.
     void End() override;
     static constexpr int LongestFarewell = 2000; // milliseconds
+    static constexpr int FarewellStartUp = 250;  // loading the sound and starting the output
 
 private:
     const QtMediaControl& media_;

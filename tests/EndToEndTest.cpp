@@ -60,11 +60,13 @@ TEST_F(EndToEnd, aPlayerSolvesTheSquareFromTheHomePlacesWithTheMouse)
 {
     const int cornerX = 100, cornerY = 130;
     f.fake.chance.draws = {0.95}; // the next figure: Int(3 * 0.95 + 1) = 3
-    int keyPieceWhileLocked = -1;
     f.fake.dialogs.whileOpen = [&] {
         EXPECT_FALSE(board().isEnabled());
-        QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier, visible(3));
-        keyPieceWhileLocked = g().KeyPiece;
+        const int dropped = g().KeyPiece; // the piece that completed the figure
+        QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 60));
+        QTest::keyClick(&board(), Qt::Key_Tab);
+        EXPECT_EQ(g().KeyPiece, dropped) << "the locked board ignores the player";
+        EXPECT_EQ(g().PieceOrient[dropped], g().FigOrient[1][dropped]);
     };
     for (int i = 0; i < 7; ++i) {
         // Odd pieces are turned by the keys: a click chooses the piece, Tab turns it.
@@ -87,7 +89,6 @@ TEST_F(EndToEnd, aPlayerSolvesTheSquareFromTheHomePlacesWithTheMouse)
     }
     ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(f.fake.dialogs.shown[0].text, "You got it - congratulations");
-    EXPECT_EQ(keyPieceWhileLocked, g().KeyPiece) << "the locked board ignores the player";
     EXPECT_EQ(windows->Frame().TarKal().title(), "Kalido (3 of 3)");
     EXPECT_TRUE(board().isEnabled());
 }
@@ -149,6 +150,7 @@ TEST(QtMediaControl, knowsHowLongItsSoundsPlayFromTheirWaveHeaders)
     QtMediaControl media;
     media.SendString("play " + data + "Click.wav");
     media.SendString("play /no/such/clap4.wav"); // silent
+    EXPECT_GT(media.RemainingMilliseconds(), 0);
     EXPECT_LE(media.RemainingMilliseconds(), 35) << "never longer than the file plays";
     QTRY_VERIFY(media.Settled()); // Qt reads wave files in the background: let it finish
     media.SendString("close all");

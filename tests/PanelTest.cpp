@@ -43,6 +43,8 @@ protected:
 
 TEST_F(Panel, theHoveredButtonLightsUpAndStaysLitUntilThePointerReachesAnother)
 {
+    for (const auto& button : PanelButtons)
+        EXPECT_TRUE(Game::IsCommandWord(button.word)) << button.word << " would do nothing";
     EXPECT_EQ(g().MenuButx[0].Tag, " 12632256") << "the hover colour, light grey, as text";
     EXPECT_EQ(g().MenuButx[1].Tag, " " + std::to_string(Face));
     g().MenuButx_MouseUp(buttonOf("Right"), LeftButton, 0, 5, 5);
