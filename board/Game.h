@@ -29,6 +29,9 @@ inline constexpr int ShiftMask = 1, CtrlMask = 2, AltMask = 4;
 inline constexpr int KeyTab = 9, KeyEscape = 27, KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
 inline constexpr int KeyPad2 = 98, KeyPad4 = 100, KeyPad6 = 102, KeyPad8 = 104;
 
+// The gallery's page: 8 x 8 squares of 720 twips.
+inline constexpr int GalleryPitch = 720, GalleryRows = 8, GalleryColumns = 8;
+
 // One command button of the frame's panel, as the game sees it: its command word (which is
 // also its tooltip), the text it keeps, its face colour and whether it is latched down.
 struct MenuButton {
@@ -50,6 +53,7 @@ public:
     Game& operator=(const Game&) = delete;
 
     static constexpr const char* AppTitle = "Kalido";
+    static constexpr const char* QuestionTitle = "Zuzuzaz"; // of the collection's questions
     static constexpr const char* DefaultShapesFile = "KALIDO.kal";
     // The help is HTML, which the platform's help viewer shows; the file lies beside the shapes file.
     static constexpr const char* HelpFile = "kalido.html";
@@ -214,6 +218,8 @@ private:
     FigureLoad ReadFigures(const std::string& path) const;
     static std::string ReadProblem(const ReadError& error);
     void ShowFileProblem(const std::string& problem);
+    // "<what>:", the file, and why: a file command that could not be done.
+    void ReportNotDone(const std::string& what, const std::string& path, const std::string& why);
     void ErasePolygon(Surface& surface, const std::array<PolyPoint, 11>& poly);
     void PaintHitPolygon(int i, const std::array<PolyPoint, 11>& poly);
     void Drop(int p, float X, float Y);

@@ -56,13 +56,13 @@ void Game::AppendFigure()
         Difficulty = VeryEasyLevel;
         DrawPiece(isolated);
         const MsgAnswer answer =
-            host_.dialogs.MsgBox("A block appears isolated !" + CrLf + "Proceed anyway ?", question, "Zuzuzaz");
+            host_.dialogs.MsgBox("A block appears isolated !" + CrLf + "Proceed anyway ?", question, QuestionTitle);
         Difficulty = level;
         if (answer == MsgAnswer::Cancel)
             return abandon();
     } else if (isolated == -99 &&
                host_.dialogs.MsgBox("A cluster of blocks appear isolated !" + CrLf + "Proceed anyway ?", question,
-                                    "Zuzuzaz") == MsgAnswer::Cancel) {
+                                    QuestionTitle) == MsgAnswer::Cancel) {
         return abandon();
     }
 
@@ -79,33 +79,33 @@ void Game::AppendFigure()
     Picture1.Refresh();
     if (CoveragePercent(BoxLeft, BoxTop, BoxRight, BoxBottom) < SparsePercent &&
         host_.dialogs.MsgBox("Kalido appears sparse; may be too easy to solve !" + CrLf + "Append anyway ?", question,
-                             "Zuzuzaz") == MsgAnswer::Cancel)
+                             QuestionTitle) == MsgAnswer::Cancel)
         return abandon();
-    if (host_.dialogs.MsgBox("Append this Kalido to file:" + CrLf + ShapesFile + " ?", question, "Zuzuzaz") ==
+    if (host_.dialogs.MsgBox("Append this Kalido to file:" + CrLf + ShapesFile + " ?", question, QuestionTitle) ==
         MsgAnswer::Cancel)
         return abandon();
 
     // The record goes after the file's last line, which must end first; the longer file is
     // written in full before it takes the old one's place.
     auto content = ReadWholeFile(FullPath(ShapesFile));
-    std::string why = content ? "" : "The file cannot be read.";
-    if (content) {
-        std::array<double, RecordValues> record{};
-        record[0] = FigureCount + 1;
-        record[1] = BoxLeft;
-        record[2] = BoxTop;
-        for (int k = 0; k < PieceCount; ++k) {
-            record[3 + 3 * k] = PieceOrient[k];
-            record[4 + 3 * k] = OriginX + PieceX[k];
-            record[5 + 3 * k] = OriginY + PieceY[k];
-        }
-        if (!content->empty() && content->back() != '\n' && content->back() != '\r')
-            *content += "\r\n";
-        why = host_.files.Replace(FullPath(ShapesFile), *content + FormatRecord(record));
+    if (!content) {
+        ReportNotDone("Kalido not appended", FullPath(ShapesFile), "The file cannot be read.");
+        return abandon();
     }
-    if (!why.empty()) {
-        host_.dialogs.MsgBox("Kalido not appended:" + CrLf + FullPath(ShapesFile) + CrLf + why,
-                             MsgStyle(MsgButtons::Ok, MsgIcon::Exclamation), AppTitle);
+    std::array<double, RecordValues> record{};
+    record[0] = FigureCount + 1;
+    record[1] = BoxLeft;
+    record[2] = BoxTop;
+    for (int k = 0; k < PieceCount; ++k) {
+        record[3 + 3 * k] = PieceOrient[k];
+        record[4 + 3 * k] = OriginX + PieceX[k];
+        record[5 + 3 * k] = OriginY + PieceY[k];
+    }
+    if (!content->empty() && content->back() != '\n' && content->back() != '\r')
+        *content += "\r\n";
+    if (const std::string why = host_.files.Replace(FullPath(ShapesFile), *content + FormatRecord(record));
+        !why.empty()) {
+        ReportNotDone("Kalido not appended", FullPath(ShapesFile), why);
         return abandon();
     }
     LoadFigures();

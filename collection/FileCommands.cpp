@@ -25,8 +25,7 @@ void Game::OpenShapesFile()
     // A file that cannot be used is reported, and play goes on with the file and figures in use.
     FigureLoad load = ReadFigures(FullPath(chosen));
     if (!load.figures) {
-        host_.dialogs.MsgBox("Kalido shapes file cannot be opened:" + CrLf + chosen + CrLf + load.problem,
-                             MsgStyle(MsgButtons::Ok, MsgIcon::Exclamation), AppTitle);
+        ReportNotDone("Kalido shapes file cannot be opened", chosen, load.problem);
         SetPicture1Enabled(true);
         return;
     }
@@ -44,18 +43,18 @@ void Game::SaveShapesFileAs()
     const std::string chosen = host_.dialogs.ShowFileDialog(FileDialogMode::Save, Filter, Filter);
     if (chosen == Filter)
         return;
-    auto notCopied = [&](const std::string& why) {
-        host_.dialogs.MsgBox("Kalido file not copied:" + CrLf + chosen + CrLf + why,
-                             MsgStyle(MsgButtons::Ok, MsgIcon::Exclamation), AppTitle);
-    };
+    auto notCopied = [&](const std::string& why) { ReportNotDone("Kalido file not copied", chosen, why); };
     std::error_code error;
     if (std::filesystem::equivalent(FullPath(ShapesFile), FullPath(chosen), error)) {
         notCopied("It is the file in use: choose another name.");
         return;
     }
-    if (FileExists(chosen) >= 1 &&
+    // Asked whenever there is something to lose, also when this user may not read it.
+    const bool exists = std::filesystem::exists(FullPath(chosen), error) &&
+                        std::filesystem::file_size(FullPath(chosen), error) > 0 && !error;
+    if (exists &&
         host_.dialogs.MsgBox(chosen + CrLf + " file already exists, overwrite?",
-                             MsgStyle(MsgButtons::YesNo, MsgIcon::Exclamation, 1), "Zuzuzaz") != MsgAnswer::Yes)
+                             MsgStyle(MsgButtons::YesNo, MsgIcon::Exclamation, 1), QuestionTitle) != MsgAnswer::Yes)
         return;
     // The copy is complete before it takes the target's place, so a failed copy loses nothing.
     const auto content = ReadWholeFile(FullPath(ShapesFile));
@@ -72,27 +71,31 @@ void Game::SaveShapesFileAs()
 
 void Game::RemoveFigure()
 {
+    // An empty collection has nothing to remove (and no figure number to ask about).
     if (FigureCount == 0)
-        return; // nothing to remove
-    if (host_.dialogs.MsgBox("Remove this Kalido (" + Str(CurrentFigure) + ") ?", MsgButtons::YesNo, "Zuzuzaz") !=
+        return;
+    if (host_.dialogs.MsgBox("Remove this Kalido (" + Str(CurrentFigure) + ") ?", MsgButtons::YesNo, QuestionTitle) !=
         MsgAnswer::Yes)
         return;
-    // The shorter file is written in full beside the old one and then takes its place in one step.
-    auto notRemoved = [&](const std::string& why) {
-        host_.dialogs.MsgBox("Kalido not removed:" + CrLf + FullPath(ShapesFile) + CrLf + why,
-                             MsgStyle(MsgButtons::Ok, MsgIcon::Exclamation), AppTitle);
-    };
-    const auto file = SequentialFile::Open(FullPath(ShapesFile));
+    auto notRemoved = [&](const std::string& why) { ReportNotDone("Kalido not removed", FullPath(ShapesFile), why); };
+    auto file = SequentialFile::Open(FullPath(ShapesFile));
     if (!file) {
         notRemoved("The file cannot be read.");
         return;
     }
+    // The shorter file must load as it will be read (records numbered 0 or below count again
+    // once renumbered); it is written in full beside the old one and takes its place in one step.
     std::string shorter;
     try {
-        SequentialFile reading = *file;
-        shorter = WithoutRecord(reading, CurrentFigure);
+        shorter = WithoutRecord(*file, CurrentFigure);
+        SequentialFile again(shorter);
+        FigureCollection check;
+        ReadFigureSection(again, check);
     } catch (const ReadError& error) {
         notRemoved(ReadProblem(error));
+        return;
+    } catch (const TooManyFigures&) {
+        notRemoved("Without it the file would hold more than " + std::to_string(MaxFigures) + " figures.");
         return;
     }
     if (const std::string why = host_.files.Replace(FullPath(ShapesFile), shorter); !why.empty()) {
@@ -105,6 +108,12 @@ void Game::RemoveFigure()
     ShowFigure();
     CheckAllPiecesPlaced();
     DrawBoard();
+}
+
+void Game::ReportNotDone(const std::string& what, const std::string& path, const std::string& why)
+{
+    host_.dialogs.MsgBox(what + ":" + CrLf + path + CrLf + why, MsgStyle(MsgButtons::Ok, MsgIcon::Exclamation),
+                         AppTitle);
 }
 
 } // namespace kalido

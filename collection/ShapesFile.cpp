@@ -9,38 +9,60 @@
 
 namespace kalido {
 
+namespace {
+
+using Record = std::array<double, RecordValues>;
+
+// Lines 1 to 64 and the title on line 65, as they stand.
+std::pair<std::string, std::string> readHead(SequentialFile& file)
+{
+    std::string header;
+    for (int line = 1; line <= HeaderLines; ++line)
+        header += file.LineInput() + "\r\n";
+    return {header, file.LineItem()};
+}
+
+// The next record's 24 values; `line` is where it starts.
+Record readRecord(SequentialFile& file, int& line)
+{
+    line = file.Line();
+    Record value{};
+    try {
+        for (double& v : value)
+            v = file.Number();
+    } catch (const ReadError& error) {
+        if (error.endOfFile)
+            throw ReadError{line, "the record ends before its " + std::to_string(RecordValues) + " values"};
+        throw;
+    }
+    return value;
+}
+
+} // namespace
+
 void ReadFigureSection(SequentialFile& file, FigureCollection& c)
 {
     c.FigureCount = 0;
-    for (int line = 1; line <= HeaderLines; ++line)
-        file.LineInput();
-    file.LineItem(); // line 65: the collection's title, not used; it may be empty
-
+    readHead(file);
     while (!file.AtEnd()) {
-        const int recordLine = file.Line();
-        std::array<double, RecordValues> value{};
-        try {
-            for (double& v : value)
-                v = file.Number();
-        } catch (const ReadError& error) {
-            if (error.endOfFile)
-                throw ReadError{recordLine, "the record ends before its " + std::to_string(RecordValues) + " values"};
-            throw;
-        }
+        int line = 0;
+        const Record value = readRecord(file, line);
         if (!(value[0] > 0))
             continue;
         if (c.FigureCount == MaxFigures)
             throw TooManyFigures{};
         const int n = ++c.FigureCount;
         for (int k = 0; k < PieceCount; ++k) {
+            // The piece values are 16-bit whole numbers; the figure's corner may be any number.
             const auto orient = ToInteger(value[3 + 3 * k]);
-            const auto x = ToInteger(value[4 + 3 * k] - value[1]);
-            const auto y = ToInteger(value[5 + 3 * k] - value[2]);
+            const auto px = ToInteger(value[4 + 3 * k]), py = ToInteger(value[5 + 3 * k]);
+            const auto x = px ? ToInteger(*px - value[1]) : std::nullopt;
+            const auto y = py ? ToInteger(*py - value[2]) : std::nullopt;
             if (!orient || !x || !y)
-                throw ReadError{recordLine, "a value of the record does not fit a 16-bit whole number"};
+                throw ReadError{line, "a value of the record does not fit a 16-bit whole number"};
             if (*orient < 0 || *orient >= OrientCount)
-                throw ReadError{recordLine, "piece " + std::to_string(k) + " has the orientation " +
-                                                std::to_string(*orient) + ", which is not 0 to 7"};
+                throw ReadError{line, "piece " + std::to_string(k) + " has the orientation " + std::to_string(*orient) +
+                                          ", which is not 0 to 7"};
             c.FigOrient[n][k] = *orient;
             c.FigX[n][k] = *x;
             c.FigY[n][k] = *y;
@@ -48,7 +70,7 @@ void ReadFigureSection(SequentialFile& file, FigureCollection& c)
     }
 }
 
-std::string FormatRecord(const std::array<double, RecordValues>& values)
+std::string FormatRecord(const Record& values)
 {
     std::string text;
     for (const double v : values) {
@@ -61,16 +83,15 @@ std::string FormatRecord(const std::array<double, RecordValues>& values)
 
 std::string WithoutRecord(SequentialFile& file, int n)
 {
-    std::string text;
-    for (int line = 1; line <= HeaderLines; ++line)
-        text += file.LineInput() + "\r\n";
-    const std::string title = file.LineItem();
-    text += (title.find(',') == std::string::npos ? title : "\"" + title + "\"") + "\r\n";
+    const auto [header, title] = readHead(file);
+    std::string text = header + (title.find(',') == std::string::npos ? title : "\"" + title + "\"") + "\r\n";
     int read = 0, written = 0;
     while (!file.AtEnd()) {
-        std::array<double, RecordValues> value{};
-        for (double& v : value)
-            v = file.Number();
+        int line = 0;
+        Record value = readRecord(file, line);
+        for (const double v : value)
+            if (!(std::abs(v) < 1e9))
+                throw ReadError{line, "a value of the record is too large"};
         if (++read == n)
             continue;
         value[0] = ++written;

@@ -88,7 +88,8 @@ void AllShapes::Sync()
 
 bool AllShapes::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // Shown, or the program's active window again: the scroll bar fits the collection.
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
         game_.AllShapes_Activate();
     return QDialog::event(event);
 }

@@ -21,7 +21,6 @@ public:
     ~AllShapes() override;
 
     QScrollBar& VScroll1() { return *vScroll1_; }
-    QLabel& Label1() { return *label1_; }
     PictureBox& Page() { return *page_; }
     // Takes over the scroll bar, the label and whether the gallery is still shown from the game.
     void Sync();

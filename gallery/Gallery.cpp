@@ -8,8 +8,7 @@ namespace kalido {
 
 namespace {
 
-constexpr int GridPitch = 720; // twips
-constexpr int PageFigures = 64, RowFigures = 8;
+constexpr int PageFigures = GalleryRows * GalleryColumns, RowFigures = GalleryColumns;
 
 } // namespace
 
@@ -54,8 +53,8 @@ namespace {
 // The figure in the square under (X, Y), in twips; it may lie outside the collection.
 int figureAt(int offset, float X, float Y)
 {
-    return offset + RowFigures * static_cast<int>(std::floor(Y / GridPitch)) +
-           static_cast<int>(std::floor(X / GridPitch)) + 1;
+    return offset + RowFigures * static_cast<int>(std::floor(Y / GalleryPitch)) +
+           static_cast<int>(std::floor(X / GalleryPitch)) + 1;
 }
 
 } // namespace

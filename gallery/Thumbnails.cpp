@@ -8,8 +8,6 @@ namespace kalido {
 
 namespace {
 
-constexpr int GridPitch = 720; // twips
-constexpr int PageRows = 8, PageColumns = 8;
 constexpr float SizeFactor = 0.18f;
 
 int whole(double v) { return static_cast<int>(std::nearbyint(v)); }
@@ -26,8 +24,8 @@ void Game::DrawGalleryPage()
     const int offY = whole(100.0 / screen.TwipsPerPixelY());
     const double d = 8 * ScaleX; // the shadow's offset, in twips
     int n = GalleryOffset;
-    for (int r = 1; r <= PageRows; ++r) {
-        for (int c = 1; c <= PageColumns; ++c) {
+    for (int r = 1; r <= GalleryRows; ++r) {
+        for (int c = 1; c <= GalleryColumns; ++c) {
             if (++n > FigureCount)
                 return page.Refresh();
             for (int i = 0; i < PieceCount; ++i) {
@@ -41,10 +39,10 @@ void Game::DrawGalleryPage()
                 }
                 // The grid is drawn again before each piece: where a silhouette reaches over a
                 // line, the line lies over the first six pieces and under the last.
-                page.Box(screen.PixelsX((c - 1) * GridPitch), 0, screen.PixelsX(c * GridPitch),
-                         screen.PixelsY(r * GridPitch), QBColor(15), false);
-                page.Box(screen.PixelsX(d + (c - 1) * GridPitch), screen.PixelsY(d), screen.PixelsX(d + c * GridPitch),
-                         screen.PixelsY(d + r * GridPitch), QBColor(8), false);
+                page.Box(screen.PixelsX((c - 1) * GalleryPitch), 0, screen.PixelsX(c * GalleryPitch),
+                         screen.PixelsY(r * GalleryPitch), QBColor(15), false);
+                page.Box(screen.PixelsX(d + (c - 1) * GalleryPitch), screen.PixelsY(d),
+                         screen.PixelsX(d + c * GalleryPitch), screen.PixelsY(d + r * GalleryPitch), QBColor(8), false);
                 page.FillStyle = Fill::Solid;
                 page.FillColor = QBColor(0);
                 page.ForeColor = QBColor(0);

@@ -55,16 +55,31 @@ TEST_F(Collection, removingRenumbersTheRestAndAFailedOrDeclinedRemovalLeavesTheF
     EXPECT_EQ(g().FigureCount, 1);
 
     // A record numbered 0 is not a figure, but the removal counts it and numbers it like the rest.
+    // A title with a comma in it keeps its quotes.
     const auto record = [](int n, int x) {
         return std::to_string(n) + ",0,0,0," + std::to_string(x) + ",0,0,10,0,0,20,0,0,30,0,0,40,0,0,50,0,0,60,0\r\n";
     };
-    f.WriteShapes(ShapesWithRecords({}) + record(1, 5) + record(0, 6) + record(2, 7) + record(3, 8));
+    std::string head = ShapesWithRecords({});
+    head.replace(head.find("\"Kalido figures\""), 16, "\"Animals, boats\"");
+    f.WriteShapes(head + record(1, 5) + record(0, 6) + record(2, 7) + record(3, 8));
     g().LoadFigures();
     g().GoToFigure(1);
     f.fake.dialogs.answers = {MsgAnswer::Yes};
     g().RemoveFigure();
-    EXPECT_EQ(records(shapes()), record(1, 6) + record(2, 7) + record(3, 8));
+    EXPECT_EQ(shapes(), head + record(1, 6) + record(2, 7) + record(3, 8));
     EXPECT_EQ(g().FigureCount, 3);
+
+    // Nor may a removal leave a record that would not load as a figure.
+    std::string unloadable = record(0, 6);
+    unloadable.replace(unloadable.find(",0,0,0,6"), 8, ",0,0,9,6");
+    const std::string file = head + record(1, 5) + unloadable + record(2, 7);
+    f.WriteShapes(file);
+    g().LoadFigures();
+    g().GoToFigure(1);
+    f.fake.dialogs.answers = {MsgAnswer::Yes};
+    g().RemoveFigure();
+    EXPECT_EQ(shapes(), file);
+    EXPECT_EQ(said().back(), "Kalido not removed:");
 }
 
 TEST_F(Collection, anAppendedFigureIsTheLastAndRemovingItGivesBackTheFigureSection)
@@ -88,13 +103,19 @@ TEST_F(Collection, anAppendedFigureIsTheLastAndRemovingItGivesBackTheFigureSecti
 
 TEST_F(Collection, removingTheOnlyFigureLeavesAnEmptyCollectionThatAnAppendStartsAgain)
 {
+    PlaceAsFigure(g(), 1, 60, 60); // the square, to append once the collection is empty
+    redraw();
     f.fake.dialogs.answers = {MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::Yes};
     for (int n = 0; n < 3; ++n)
         g().RemoveFigure();
     EXPECT_EQ(g().FigureCount, 0);
     EXPECT_EQ(g().TarKalCaption, "Kalido (0 of 0)");
-    PlaceAsFigure(g(), 1, 60, 60); // the rows of the old square are still in memory
+    g().RemoveFigure();
+    EXPECT_EQ(f.fake.dialogs.shown.size(), 3u) << "nothing to remove, nothing to ask";
     g().AppendFigure();
+    EXPECT_EQ(f.fake.dialogs.shown.back().text, "Append this Kalido to file:\n\rKALIDO.kal ?")
+        << "the square hangs together and is dense";
+    EXPECT_EQ(f.fake.dialogs.shown.back().style.Icon, MsgIcon::Information);
     EXPECT_EQ(g().FigureCount, 1);
     EXPECT_EQ(g().TarKalCaption, "Kalido (1 of 1)");
 }
@@ -146,7 +167,9 @@ TEST_F(Collection, aLonePieceIsNamedByTheLowestNumberAndShownInItsColourAndTwoGr
     };
     f.fake.dialogs.answers = {MsgAnswer::Cancel};
     g().AppendFigure();
-    EXPECT_EQ(said(), std::vector<std::string>{"A block appears isolated !"});
+    ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.fake.dialogs.shown[0].text, "A block appears isolated !\n\rProceed anyway ?");
+    EXPECT_EQ(f.fake.dialogs.shown[0].style.Buttons, MsgButtons::OkCancel);
     EXPECT_EQ(lonePiece, QBColor(g().PieceQBColor[2]));
     EXPECT_EQ(g().Difficulty, NormalLevel) << "the level is back once the question is answered";
 
@@ -197,8 +220,14 @@ TEST_F(Collection, aCopyNeverReplacesTheFileInUseAndAFailedCopyKeepsAnOverwritte
         EXPECT_EQ(shapes(), before) << c.target;
         EXPECT_TRUE(c.copyAfter.empty() || *ReadWholeFile(copy) == c.copyAfter) << c.target;
     }
-    EXPECT_EQ(f.fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(*ReadWholeFile(f.Path("empty.kal")), before) << "an empty target is no file to ask about";
+    f.fake.dialogs.picks = {copy};
+    f.fake.dialogs.answers = {MsgAnswer::No};
+    g().SaveShapesFileAs();
+    const ShownMessage& question = f.fake.dialogs.shown.back();
+    EXPECT_EQ(question.text, copy + "\n\r file already exists, overwrite?");
+    EXPECT_EQ(std::tuple(question.style.Buttons, question.style.Icon, question.style.DefaultButton, question.title),
+              std::tuple(MsgButtons::YesNo, MsgIcon::Exclamation, 1, std::string("Zuzuzaz")));
 }
 
 TEST_F(Collection, openingReplacesTheCollectionOrSaysWhyNotAndKeepsTheOneInUse)

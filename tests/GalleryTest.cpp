@@ -72,7 +72,6 @@ TEST(Gallery, thePageDrawsFiguresUpToTheLastOneInTheirSquaresAtAnyScreenScale)
         EXPECT_EQ(start, eighthStart) << twips;
         EXPECT_EQ(std::get<0>(square(1, 1)), QBColor(0)) << "figure 10, the last" << twips;
         EXPECT_EQ(std::get<0>(square(1, 2)), QBColor(7)) << "no figure 11" << twips;
-        EXPECT_EQ(CountColour(page, QBColor(0)) > 0, true);
         g.GalleryOffset = 10;
         g.AllShapesPicture.Cls();
         g.DrawGalleryPage();
@@ -119,7 +118,7 @@ TEST(Gallery, theWheelScrollsThePageAndEscapeHidesTheWindow)
     QWheelEvent down(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
                      Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(&gallery.Page(), &down);
-    EXPECT_GT(g.GalleryOffset, 0);
+    EXPECT_EQ(g.GalleryOffset, 8) << "a notch of the wheel moves a row";
     EXPECT_EQ(gallery.VScroll1().value(), g.GalleryOffset);
     QTest::keyClick(&gallery, Qt::Key_Escape);
     EXPECT_FALSE(g.GalleryShown);
