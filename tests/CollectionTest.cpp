@@ -8,12 +8,6 @@ using namespace kalido::test;
 
 class Collection : public LoadedGame {
 protected:
-    void redraw()
-    {
-        g().Picture1.Cls();
-        g().HitImage.Cls();
-        g().DrawBoard();
-    }
     std::string shapes() { return *ReadWholeFile(f.Path("KALIDO.kal")); }
     // The figure records, from line 66 on.
     std::string records(const std::string& text)

@@ -6,15 +6,7 @@
 using namespace kalido;
 using namespace kalido::test;
 
-class Play : public LoadedGame {
-protected:
-    void redraw()
-    {
-        g().Picture1.Cls();
-        g().HitImage.Cls();
-        g().DrawBoard();
-    }
-};
+class Play : public LoadedGame {};
 
 TEST_F(Play, aDeviationOfFifteenPixelsOnEitherAxisIsAcceptedAndSixteenIsNot)
 {

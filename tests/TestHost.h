@@ -139,6 +139,13 @@ protected:
     void SetUp() override { ASSERT_TRUE(f.Load()); }
     Game& g() { return *f.game; }
     std::string play(const std::string& name) { return "play " + g().AppDir + name + ".wav"; }
+    // Both images drawn afresh from the pieces as they lie.
+    void redraw()
+    {
+        g().Picture1.Cls();
+        g().HitImage.Cls();
+        g().DrawBoard();
+    }
 
     GameFixture f;
 };
