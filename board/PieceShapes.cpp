@@ -9,7 +9,13 @@ namespace kalido {
 
 namespace {
 
-int floorToInt(double value) { return static_cast<int>(std::floor(value)); }
+// The whole part of a measure; a value too large for a 16-bit whole number is a damaged file.
+int floorToInt(double value, const SequentialFile& file)
+{
+    if (const auto whole = ToInteger(std::floor(value)))
+        return *whole;
+    throw ReadError{file.ItemLine(), "a measure does not fit a 16-bit whole number"};
+}
 
 } // namespace
 
@@ -51,10 +57,10 @@ void ReadPieceShapes(SequentialFile& file, PieceModel& m)
 
             // Outlines turned by 45 degrees are measured in diagonal units.
             const int unit = selector < 0 ? m.DiagUnit : m.GridUnit;
-            m.PieceExtentX[i][j] = floorToInt(width * unit);
-            m.PieceExtentY[i][j] = floorToInt(height * unit);
-            m.TurnShiftX[i][j] = floorToInt(shiftX * 24);
-            m.TurnShiftY[i][j] = floorToInt(static_cast<double>(shiftY * 24.0f));
+            m.PieceExtentX[i][j] = floorToInt(width * unit, file);
+            m.PieceExtentY[i][j] = floorToInt(height * unit, file);
+            m.TurnShiftX[i][j] = floorToInt(shiftX * 24, file);
+            m.TurnShiftY[i][j] = floorToInt(static_cast<double>(shiftY * 24.0f), file);
             for (int k = 1; k <= 10; ++k) {
                 const auto scaled = ToInteger(verts[k] * unit);
                 if (!scaled)

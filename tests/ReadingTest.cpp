@@ -217,6 +217,8 @@ TEST(LoadFigures, aDamagedFileIsNamedWithLineAndValueAndEndsTheStartCleanly)
         {good.substr(0, good.find("large2")), "Line 10: the file ends here."},
         {good.substr(0, good.find("\"Kalido figures\"")), "Line 65: the file ends here."},
         {badVertex, "Line 8: a vertex of piece 0 orientation 0 does not fit a 16-bit whole number."},
+        {withLine(good, 8, "large0,1,1e9,4,0,0,0,0,4,0,0,4,0,4,0,0,0.5625,1.520833"),
+         "Line 8: a measure does not fit a 16-bit whole number."},
         {withLine(good, 66, "1,60,60,9" + record(1).substr(9)),
          "Line 66: piece 0 has the orientation 9, which is not 0 to 7."},
     };
