@@ -15,7 +15,6 @@ class Plaquet : public QWidget {
 public:
     Plaquet(int index, QWidget* parent);
 
-    int Index() const { return index_; }
     Colour FaceColor() const { return face_; }
     void SetFaceColor(Colour face);
     void ShowPressed() { setLatched(true); }
