@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev fonts-dejavu-core)
 case "${1:-run}" in
   run) ;;
-  test) packages+=(libgtest-dev libbenchmark-dev) ;;
+  test) packages+=(libgtest-dev libbenchmark-dev python3) ;;
   screen) packages+=(xvfb xdotool imagemagick x11-utils openbox) ;;
   sounds) packages+=(sox) ;;
   *) echo "usage: $0 run|test|screen|sounds" >&2; exit 2 ;;

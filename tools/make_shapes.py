@@ -1,17 +1,27 @@
 #!/usr/bin/env python3
-"""Writes data/KALIDO.kal: the piece geometry and the bundled figures, all computed exactly.
+"""Builds data/KALIDO.kal: the piece geometry, computed exactly, and the bundled figures, read from
+the readable figure source in tools/figures/.
+
+    make_shapes.py                 writes data/KALIDO.kal
+    make_shapes.py --check         exits 1 when data/KALIDO.kal differs from what the source makes
+    make_shapes.py lint [FILE...]  the designer's checks on every figure, and a count by category
+    make_shapes.py render [DIR] [--pieces] [FILE...]
+                                   pictures of the figures, 30 to a page (needs ImageMagick)
+    make_shapes.py pieces          the corners of every piece in every orientation, in units
+    make_shapes.py solve A|B "x,y x,y ..."
+                                   tiles an outline with the seven pieces and prints the piece lines
 
 Geometry: lengths are counted in grid units (24 px); a diagonal unit (34 px) stands for sqrt 2
 grid units. Every orientation of a piece is the base outline turned by a multiple of 45 degrees
 (the parallelogram's codes 4 to 7 are its mirror image turned), written in whichever unit makes
 all its vertices whole numbers, and moved so that its smallest x and y offsets are 0.
 
-Figures are tilings of a target outline by the seven pieces, found by an exact-cover search over
-the quarter-triangles of a 34-pixel lattice. Each is also offered turned by 45 degrees, where it
-lies on the 24-pixel lattice instead.
+Figures are written piece by piece in tools/figures (see below); `solve` finds the pieces for a
+sketched outline with an exact-cover search, to start a figure from.
 """
 from fractions import Fraction as F
 import math
+import re
 import os
 import sys
 
@@ -136,17 +146,327 @@ def header_lines(homes):
     assert len(lines) == 64
     return lines
 
-# ---------------------------------------------------------------- figures on the 34-pixel lattice
+# ---------------------------------------------------------------- the figure source
+#
+# tools/figures/*.txt, read in name order. A figure is a heading and seven piece lines:
+#
+#   == Swan | animals
+#   large  3  0      2g
+#   ...
+#
+# A piece line gives the kind (large, medium, small, square, para: two large and two small in every
+# figure), the orientation code (0 to 7, the square 0 or 1) and the piece's top-left corner (the
+# smallest x and y of its outline) as a sum of grid units g (24 pixels) and diagonal units d (34
+# pixels, standing for sqrt 2 grid units): 0, 3g, 1d, 2g+1d, 4g-1d. A # starts a comment.
 
+FIGURES_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "figures")
+SHAPES_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "KALIDO.kal")
+TERM = re.compile(r"([+-]?)\s*(\d*)\s*([gd]?)")
+
+class SourceError(Exception):
+    pass
+
+def parse_place(text, where):
+    """'2g+1d' -> Q(2, 1): a grid units plus b diagonal units."""
+    text = text.replace(" ", "")
+    if text in ("0", "+0", "-0"):
+        return Q(0)
+    a = b = 0
+    pos = 0
+    while pos < len(text):
+        m = TERM.match(text, pos)
+        if not m or m.end() == pos or not m.group(3):
+            raise SourceError(f"{where}: cannot read the place '{text}' (write it as 2g+1d)")
+        n = int(m.group(2)) if m.group(2) else 1
+        if m.group(1) == "-":
+            n = -n
+        if m.group(3) == "g":
+            a += n
+        else:
+            b += n
+        pos = m.end()
+    return Q(a, b)
+
+def place_text(q):
+    parts = []
+    if q.a:
+        parts.append(f"{int(q.a)}g")
+    if q.b:
+        parts.append(f"{int(q.b):+d}d" if parts else f"{int(q.b)}d")
+    return "".join(parts) or "0"
+
+class Figure:
+    def __init__(self, name, category, where):
+        self.name, self.category, self.where = name, category, where
+        self.pieces = []  # (kind, code, Q x, Q y) in the order written
+
+    def by_piece(self):
+        """Piece index -> (code, x, y), twins taking the places in the order written."""
+        pool = {k: [p for p in self.pieces if p[0] == k] for k in BASE}
+        return [pool[kind].pop(0)[1:] for kind in KINDS]
+
+def read_source(paths=None):
+    figures = []
+    if not paths:
+        paths = [os.path.join(FIGURES_DIR, f) for f in sorted(os.listdir(FIGURES_DIR)) if f.endswith(".txt")]
+    for path in paths:
+        fname = os.path.basename(path)
+        with open(path, encoding="utf-8") as f:
+            for n, raw in enumerate(f, start=1):
+                line = raw.split("#", 1)[0].strip()
+                where = f"{fname}:{n}"
+                if not line:
+                    continue
+                if line.startswith("=="):
+                    name, sep, category = line[2:].partition("|")
+                    if not sep or not name.strip() or not category.strip():
+                        raise SourceError(f"{where}: a heading is '== Name | category'")
+                    figures.append(Figure(name.strip(), category.strip(), where))
+                    continue
+                if not figures:
+                    raise SourceError(f"{where}: a piece line before the first heading")
+                fields = line.split()
+                if len(fields) != 4 or fields[0] not in BASE:
+                    raise SourceError(f"{where}: a piece line is 'kind code x y'")
+                kind, code = fields[0], int(fields[1])
+                if not 0 <= code < (2 if kind == "square" else 8):
+                    raise SourceError(f"{where}: no orientation {code} for the {kind}")
+                figures[-1].pieces.append((kind, code, parse_place(fields[2], where), parse_place(fields[3], where)))
+    for fig in figures:
+        kinds = sorted(p[0] for p in fig.pieces)
+        if kinds != sorted(KINDS):
+            raise SourceError(f"{fig.where}: {fig.name} needs the seven pieces, has {', '.join(kinds)}")
+    return figures
+
+# ---------------------------------------------------------------- geometry of a laid-out figure
+
+def px(q):
+    """A place in pixels, as the game stores it: 24 per grid unit, 34 per diagonal unit."""
+    v = q.a * GRID + q.b * DIAG
+    assert v.denominator == 1
+    return int(v)
+
+def pixel_polys(fig):
+    """Each piece's outline in the game's pixels, figure moved to 0,0: [(piece, code, x, y, poly)]."""
+    placed = []
+    for piece, (code, x, y) in enumerate(fig.by_piece()):
+        poly = [(px(x) + ox, px(y) + oy) for ox, oy in pixel_outline(KINDS[piece], code)]
+        placed.append((piece, code, px(x), px(y), poly))
+    x0 = min(min(p[0] for p in poly) for *_, poly in placed)
+    y0 = min(min(p[1] for p in poly) for *_, poly in placed)
+    return [(i, c, x - x0, y - y0, [(a - x0, b - y0) for a, b in poly]) for i, c, x, y, poly in placed]
+
+def exact_polys(fig):
+    """Each piece's outline in exact grid units, as floats."""
+    out = []
+    for piece, (code, x, y) in enumerate(fig.by_piece()):
+        out.append([((x + ox).value(), (y + oy).value()) for ox, oy in outline(KINDS[piece], code)])
+    return out
+
+def area(poly):
+    return abs(sum(poly[i][0] * poly[i - 1][1] - poly[i - 1][0] * poly[i][1] for i in range(len(poly)))) / 2
+
+def clip(subject, clipper):
+    """Sutherland-Hodgman: the part of a convex polygon inside another (both counter-clockwise or both clockwise)."""
+    def side(a, b, p):
+        return (b[0] - a[0]) * (p[1] - a[1]) - (b[1] - a[1]) * (p[0] - a[0])
+    orient = 1 if sum(side(clipper[i - 1], clipper[i], clipper[(i + 1) % len(clipper)]) for i in range(len(clipper))) > 0 else -1
+    out = subject
+    for i in range(len(clipper)):
+        a, b = clipper[i - 1], clipper[i]
+        inp, out = out, []
+        for j in range(len(inp)):
+            p, q = inp[j - 1], inp[j]
+            sp, sq = orient * side(a, b, p), orient * side(a, b, q)
+            if sq >= 0:
+                if sp < 0:
+                    t = sp / (sp - sq)
+                    out.append((p[0] + t * (q[0] - p[0]), p[1] + t * (q[1] - p[1])))
+                out.append(q)
+            elif sp >= 0:
+                t = sp / (sp - sq)
+                out.append((p[0] + t * (q[0] - p[0]), p[1] + t * (q[1] - p[1])))
+        if not out:
+            return []
+    return out
+
+def distinct(poly):
+    out = []
+    for p in poly:
+        if not out or p != out[-1]:
+            out.append(p)
+    return out[:-1] if len(out) > 1 and out[0] == out[-1] else out
+
+RIM = 0.75  # pixels: the hit-test image draws each piece's rim in the background colour
+
+def near_edge(poly, x, y):
+    for i in range(len(poly)):
+        (x0, y0), (x1, y1) = poly[i - 1], poly[i]
+        dx, dy = x1 - x0, y1 - y0
+        t = max(0.0, min(1.0, ((x - x0) * dx + (y - y0) * dy) / (dx * dx + dy * dy)))
+        if math.hypot(x - x0 - t * dx, y - y0 - t * dy) < RIM:
+            return True
+    return False
+
+def hit_colour(polys, x, y):
+    """The piece the hit-test image shows at pixel x, y (None for the background): pieces are
+    drawn in index order, each filled and then rimmed with the background colour."""
+    cx, cy = x + 0.5, y + 0.5
+    shown = None
+    for j, poly in enumerate(polys):
+        if near_edge(poly, cx, cy):
+            shown = None
+        elif inside(poly, cx, cy):
+            shown = j
+    return shown
+
+def touching_pieces(placed):
+    """Which pieces each piece touches, as the designer sees it: points 3 pixels around each corner
+    that show another piece in the hit-test image."""
+    polys = [distinct(poly) for *_, poly in placed]
+    touch = [set() for _ in polys]
+    for i, poly in enumerate(polys):
+        for x, y in poly:
+            for dx, dy in ((3, -3), (3, 3), (-3, -3), (-3, 3), (3, 0), (-3, 0), (0, 3), (0, -3)):
+                hit = hit_colour(polys, x + dx, y + dy)
+                if hit is not None and hit != i:
+                    touch[i].add(hit)
+                    touch[hit].add(i)
+    return touch
+
+def problems(fig):
+    """What keeps a figure out of the collection; an empty list when it passes."""
+    out = []
+    placed = pixel_polys(fig)
+    w = max(max(p[0] for p in poly) for *_, poly in placed)
+    h = max(max(p[1] for p in poly) for *_, poly in placed)
+    # The target view shows a figure whole up to 228 x 226 pixels (it leaves a margin of 5 by 14).
+    if w > 228 or h > 226:
+        out.append(f"{w} x {h} pixels does not fit the target view (228 x 226)")
+    exact = [distinct(p) for p in exact_polys(fig)]
+    for i in range(len(exact)):
+        for j in range(i + 1, len(exact)):
+            common = clip(exact[i], exact[j])
+            if len(common) >= 3 and area(common) * GRID * GRID > 2:
+                out.append(f"pieces {KINDS[i]} and {KINDS[j]} overlap by {area(common) * GRID * GRID:.0f} px2")
+    touch = touching_pieces(placed)
+    if any(not t for t in touch):
+        out.append("a piece stands alone: " + ", ".join(KINDS[i] for i, t in enumerate(touch) if not t))
+    else:
+        reach, todo = {0}, [0]
+        while todo:
+            for j in touch[todo.pop()]:
+                if j not in reach:
+                    reach.add(j)
+                    todo.append(j)
+        if len(reach) < 7:
+            out.append("a cluster of pieces stands apart from the rest")
+    covered = sum(area(distinct(poly)) for *_, poly in placed)
+    if 100 * covered / ((w + 1) * (h + 1)) < 20:
+        out.append("too sparse: the pieces cover less than a fifth of their box")
+    return out
+
+def fingerprint(fig):
+    """The same for figures that differ only by a shift or by twins trading places."""
+    placed = pixel_polys(fig)
+    return tuple(sorted((KINDS[i], c, x, y) for i, c, x, y, _ in placed))
+
+def figure_record(n, fig):
+    values = [n, 60, 60]  # the figure's corner, as if built 50 pixels into the board
+    for _, code, x, y, _ in pixel_polys(fig):
+        values += [code, 60 + x, 60 + y]
+    return ",".join(str(v) for v in values)
+
+def shapes_file_text(figures):
+    homes = [(28, 28), (136, 28), (256, 100), (256, 28), (268, 316), (28, 316), (148, 316)]
+    lines = header_lines(homes)
+    lines.append('"Kalido figures"')
+    lines += [figure_record(n, fig) for n, fig in enumerate(figures, start=1)]
+    return "".join(line + "\r\n" for line in lines)
+
+# ---------------------------------------------------------------- commands
+
+def lint(figures):
+    bad = 0
+    seen = {}
+    for n, fig in enumerate(figures, start=1):
+        found = problems(fig)
+        key = fingerprint(fig)
+        if key in seen:
+            found.append(f"repeats figure {seen[key]}")
+        seen.setdefault(key, n)
+        for p in found:
+            print(f"{fig.where}: {n} {fig.name}: {p}")
+        bad += bool(found)
+    counts = {}
+    for fig in figures:
+        counts[fig.category] = counts.get(fig.category, 0) + 1
+    large = 0
+    for fig in figures:
+        placed = pixel_polys(fig)
+        w = max(max(p[0] for p in poly) for *_, poly in placed)
+        h = max(max(p[1] for p in poly) for *_, poly in placed)
+        large += w > 230 or h > 230
+    print(f"{len(figures)} figures, " + ", ".join(f"{c} {k}" for k, c in counts.items()) +
+          f"; {large} larger than a gallery square; {bad} with problems")
+    return bad == 0 and len(figures) <= 500
+
+def render(figures, out_dir, pieces=False, per_page=30, cols=6):
+    """Pages of figures at half size, each with its number and name."""
+    import subprocess
+    os.makedirs(out_dir, exist_ok=True)
+    cw, ch = 150, 170
+    colours = ["#c03030", "#3050c0", "#30a040", "#d0a020", "#9040b0", "#20a0a0", "#e07020"]
+    for start in range(0, len(figures), per_page):
+        page = figures[start:start + per_page]
+        rows = (len(page) + cols - 1) // cols
+        width, height = cols * cw, rows * ch
+        draw = [f"viewbox 0 0 {width} {height}", f"fill '#f0f0e8' rectangle 0,0 {width},{height}",
+                "font 'DejaVu-Sans'"]
+        for k, fig in enumerate(page):
+            ox, oy = (k % cols) * cw + 10, (k // cols) * ch + 8
+            placed = pixel_polys(fig)
+            w = max(max(p[0] for p in poly) for *_, poly in placed)
+            h = max(max(p[1] for p in poly) for *_, poly in placed)
+            sx = ox + (cw - 20 - w / 2) / 2
+            sy = oy + (ch - 30 - h / 2) / 2
+            for i, *_, poly in placed:
+                fill = colours[i] if pieces else "#202020"
+                pts = " ".join(f"{sx + x / 2:.1f},{sy + y / 2:.1f}" for x, y in distinct(poly))
+                draw.append(f"fill '{fill}' stroke '{'#ffffff' if pieces else fill}' polygon {pts}")
+            label = f"{start + k + 1} {fig.name}".replace("'", "")
+            draw.append(f"fill '#000000' stroke none font-size 12 text {ox},{oy + ch - 14} '{label}'")
+        mvg = os.path.join(out_dir, "page.mvg")
+        with open(mvg, "w") as f:
+            f.write("\n".join(draw))
+        name = os.path.join(out_dir, f"page{start // per_page + 1:02d}.png")
+        subprocess.run(["convert", f"mvg:{mvg}", name], check=True)
+        os.remove(mvg)
+        print(name)
+
+def solve_outline(lattice, text):
+    """Prints the piece lines of one tiling of the outline, or says there is none."""
+    target = [tuple(int(v) for v in p.split(",")) for p in text.split()]
+    found = solve(lattice, target)
+    if not found:
+        print("no tiling", file=sys.stderr)
+        return False
+    unit = "d" if lattice == "A" else "g"
+    for kind, code, ox, oy in found:
+        print(f"{kind:7}{code}  {place_text(Q(ox) if unit == 'g' else Q(0, ox))}  {place_text(Q(oy) if unit == 'g' else Q(0, oy))}")
+    return True
+
+# The exact-cover search over the quarter-triangles of a lattice: A has 34-pixel squares and takes
+# the pieces in their diagonal-unit orientations, B has 24-pixel squares and the grid-unit ones.
 QUARTERS = [(0.5, 0.2), (0.8, 0.5), (0.5, 0.8), (0.2, 0.5)]  # N, E, S, W sample points of a unit square
 
-def inside(poly, px, py):
+def inside(poly, px_, py):
     n, c = len(poly), False
     for i in range(n):
         x0, y0 = poly[i]
         x1, y1 = poly[(i + 1) % n]
         if (y0 > py) != (y1 > py):
-            if px < x0 + (py - y0) * (x1 - x0) / (y1 - y0):
+            if px_ < x0 + (py - y0) * (x1 - x0) / (y1 - y0):
                 c = not c
     return c
 
@@ -162,7 +482,6 @@ def cells_of(poly):
     return out
 
 def lattice_orients(kind, selector):
-    """Codes whose outline is whole in one unit (-1 diagonal, 1 grid), with their cells at offset 0."""
     res = []
     for code in range(2 if kind == "square" else 8):
         sel, _, pts = in_units(outline(kind, code))
@@ -170,15 +489,15 @@ def lattice_orients(kind, selector):
             res.append((code, pts, frozenset(cells_of(pts))))
     return res
 
-# Lattice A: 34-pixel units, pieces in diagonal-unit codes. Lattice B: 24-pixel units, grid codes.
 ORIENTS = {"A": {k: lattice_orients(k, -1) for k in BASE}, "B": {k: lattice_orients(k, 1) for k in BASE}}
 CELLS = {"A": 64, "B": 128}
 COUNTS = {"large": 2, "medium": 1, "small": 2, "square": 1, "para": 1}
 
-def solve(lattice, target):
+def tilings(lattice, target):
+    """Every tiling of the outline by the seven pieces, one by one: [(kind, code, x, y)] in cells."""
     cells = cells_of(target)
     if len(cells) != CELLS[lattice]:
-        return None
+        return
     orients = ORIENTS[lattice]
     order = sorted(cells, key=lambda c: (c[1], c[0], c[2]))
     left = dict(COUNTS)
@@ -188,7 +507,8 @@ def solve(lattice, target):
     def search():
         free = next((c for c in order if c not in covered), None)
         if free is None:
-            return True
+            yield list(placed)
+            return
         for kind in ("large", "medium", "para", "square", "small"):
             if not left[kind]:
                 continue
@@ -202,115 +522,60 @@ def solve(lattice, target):
                         left[kind] -= 1
                         covered.update(moved)
                         placed.append((kind, code, ox, oy))
-                        if search():
-                            return True
+                        yield from search()
                         placed.pop()
                         covered.difference_update(moved)
                         left[kind] += 1
-        return False
 
-    return list(placed) if search() else None
+    yield from search()
 
-def assign(lattice, placements):
-    """Piece index -> (code, exact corner points) from kind placements on the lattice."""
-    pool = {k: [p for p in placements if p[0] == k] for k in BASE}
-    exact = (lambda v: Q(0, v)) if lattice == "A" else (lambda v: Q(v))
-    out = {}
-    for piece, kind in enumerate(KINDS):
-        _, code, ox, oy = pool[kind].pop(0)
-        pts = [(exact(x + ox), exact(y + oy)) for x, y in in_units(outline(kind, code))[2]]
-        out[piece] = (code, pts)
-    return out
+def solve(lattice, target):
+    """The first tiling of the outline that passes the designer's checks, or None."""
+    for found in tilings(lattice, target):
+        fig = Figure("", "", "")
+        q = (lambda v: Q(v)) if lattice == "B" else (lambda v: Q(0, v))
+        fig.pieces = [(kind, code, q(x), q(y)) for kind, code, x, y in found]
+        if not problems(fig):
+            return found
+    return None
 
-def match(kind, pts):
-    """The code whose outline is the given exact corner set, and the reference corner."""
-    mx = min(p[0] for p in pts)
-    my = min(p[1] for p in pts)
-    shape = sorted((x - mx, y - my) for x, y in pts)
-    for code in range(8):
-        if sorted(outline(kind, code)) == shape:
-            return code, (mx, my)
-    raise ValueError("no orientation fits")
-
-def record_of(pieces):
-    """pieces: piece -> (code, exact corners). Returns [(code, px, py)] of reference points."""
-    refs = []
-    for piece, kind in enumerate(KINDS):
-        code, pts = pieces[piece]
-        code, (mx, my) = match(kind, pts)
-        sel, unit, _ = in_units(outline(kind, code))
-        # Reference corner in pixels, measured in the unit the whole figure lies on.
-        x = mx.b * DIAG if mx.a == 0 else mx.a * GRID
-        y = my.b * DIAG if my.a == 0 else my.a * GRID
-        assert x.denominator == 1 and y.denominator == 1
-        refs.append((code, int(x), int(y)))
-    x0 = min(x for _, x, _ in refs)
-    y0 = min(y for _, _, y in refs)
-    return [(c, x - x0, y - y0) for c, x, y in refs]
-
-def turned(pieces):
-    """The figure turned 45 degrees counter-clockwise, which moves it onto the other lattice."""
-    def back45(p):
-        x, y = p
-        return ((x + y).over_r2(), (y - x).over_r2())
-    return {i: (c, [back45(p) for p in pts]) for i, (c, pts) in pieces.items()}
-
-# (name, lattice, outline, also turned by 45 degrees)
-TARGETS = [
-    ("square", "A", [(0, 0), (4, 0), (4, 4), (0, 4)], True),
-    ("big triangle", "B", [(0, 0), (8, 0), (0, 8)], False),
-    ("rectangle", "B", [(0, 0), (8, 0), (8, 4), (0, 4)], True),
-    ("barn", "B", [(0, 4), (4, 0), (8, 4), (8, 6), (0, 6)], True),
-    ("house", "B", [(0, 4), (4, 0), (8, 4), (6, 4), (6, 8), (2, 8), (2, 4)], False),
-    ("tee", "B", [(0, 0), (8, 0), (8, 2), (6, 2), (6, 6), (2, 6), (2, 2), (0, 2)], False),
-    ("chair", "B", [(0, 0), (2, 0), (2, 4), (6, 4), (6, 8), (0, 8)], False),
-    ("chevron", "B", [(0, 0), (4, 4), (8, 0), (8, 4), (4, 8), (0, 4)], False),
-    ("arrow", "B", [(0, 2), (4, 2), (4, 0), (8, 4), (4, 8), (4, 6), (0, 6)], True),
-    ("hexagon", "A", [(2, 0), (4, 0), (6, 2), (4, 4), (2, 4), (0, 2)], True),
-    ("kite", "A", [(2, 0), (4, 2), (4, 4), (2, 6), (0, 4), (0, 2)], True),
-    ("rocket", "B", [(4, 0), (6, 2), (6, 6), (8, 8), (0, 8), (2, 6), (2, 2)], False),
-    ("flag", "B", [(0, 0), (8, 0), (6, 2), (8, 4), (2, 4), (2, 6), (0, 6)], False),
-    ("bird", "A", [(0, 0), (2, 0), (4, 2), (6, 2), (4, 4), (0, 4)], True),
-    ("step", "B", [(0, 4), (4, 0), (4, 2), (8, 2), (8, 6), (0, 6)], False),
-]
-
-def fits_view(refs):
-    xs = [x + max(p[0] for p in pixel_outline(KINDS[i], c)) for i, (c, x, _) in enumerate(refs)]
-    ys = [y + max(p[1] for p in pixel_outline(KINDS[i], c)) for i, (c, _, y) in enumerate(refs)]
-    xs0 = min(x for _, x, _ in refs)
-    ys0 = min(y for _, _, y in refs)
-    return max(xs) - xs0 <= 220 and max(ys) - ys0 <= 220
-
-def main():
-    homes = [(28, 28), (136, 28), (256, 100), (256, 28), (268, 316), (28, 316), (148, 316)]
-    lines = header_lines(homes)
-    lines.append('"Kalido figures"')
-    figures, names = [], []
-    for name, lattice, target, also_turned in TARGETS:
-        found = solve(lattice, target)
-        if not found:
-            print(f"no tiling: {name}", file=sys.stderr)
-            continue
-        pieces = assign(lattice, found)
-        variants = [(name, pieces)]
-        if also_turned:
-            variants.append((name + " turned", turned(pieces)))
-        for label, p in variants:
-            refs = record_of(p)
-            if fits_view(refs):
-                figures.append(refs)
-                names.append(label)
-            else:
-                print(f"too large for the view: {label}", file=sys.stderr)
-    for n, refs in enumerate(figures, start=1):
-        values = [n, 60, 60]  # the figure's corner, as if built 50 pixels into the board
-        for code, x, y in refs:
-            values += [code, 60 + x, 60 + y]
-        lines.append(",".join(str(v) for v in values))
-    out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "KALIDO.kal")
-    with open(out, "w", newline="") as f:
-        f.write("".join(line + "\r\n" for line in lines))
-    print(f"{len(figures)} figures: " + ", ".join(names))
+def main(argv):
+    files = [a for a in argv if a.endswith(".txt")]
+    argv = [a for a in argv if not a.endswith(".txt")]
+    try:
+        figures = read_source(files) if not argv or argv[0] != "solve" else []
+    except SourceError as e:
+        print(e, file=sys.stderr)
+        return 2
+    if not argv:
+        with open(SHAPES_FILE, "w", newline="") as f:
+            f.write(shapes_file_text(figures))
+        print(f"{len(figures)} figures written to data/KALIDO.kal")
+        return 0
+    if argv[0] == "--check":
+        with open(SHAPES_FILE, newline="") as f:
+            same = f.read() == shapes_file_text(figures)
+        if not same:
+            print("data/KALIDO.kal differs from what tools/figures makes: run tools/make_shapes.py", file=sys.stderr)
+        return 0 if same else 1
+    if argv[0] == "lint":
+        return 0 if lint(figures) else 1
+    if argv[0] == "render":
+        dirs = [a for a in argv[1:] if not a.startswith("--")]
+        render(figures, dirs[0] if dirs else "build/figures", pieces="--pieces" in argv)
+        return 0
+    if argv[0] == "pieces":
+        for kind in BASE:
+            for code in range(2 if kind == "square" else 8):
+                sel, _, pts = in_units(outline(kind, code))
+                u = "g" if sel == 1 else "d"
+                corners = " ".join(f"({x}{u},{y}{u})" for x, y in pts)
+                print(f"{kind:7}{code}  {corners}   size {max(x for x, _ in pts)}{u} x {max(y for _, y in pts)}{u}")
+        return 0
+    if argv[0] == "solve" and len(argv) == 3 and argv[1] in ("A", "B"):
+        return 0 if solve_outline(argv[1], argv[2]) else 1
+    print(__doc__, file=sys.stderr)
+    return 2
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main(sys.argv[1:]))
