@@ -29,5 +29,5 @@ if command -v clang++ >/dev/null &&
     tail -n 60 "$src/build/fuzz.log"
     exit 1
   fi
-  grep -E '^#[0-9]+ +DONE|^corpus:' "$src/build/fuzz.log"
+  grep -E '^#[0-9]+[[:space:]]+DONE|^corpus:' "$src/build/fuzz.log"
 fi
