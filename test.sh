@@ -20,3 +20,14 @@ export XDG_RUNTIME_DIR
 chmod 700 "$XDG_RUNTIME_DIR"
 cd "$build"
 ctest --output-on-failure -j"$(nproc)"
+
+# A minute of fuzzing the shapes-file reading, where clang and its libFuzzer are at hand.
+if command -v clang++ >/dev/null &&
+  echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }' |
+  clang++ -fsanitize=fuzzer -x c++ - -o /dev/null 2>/dev/null; then
+  if ! "$src/fuzz/run.sh" 60 >"$src/build/fuzz.log" 2>&1; then
+    tail -n 60 "$src/build/fuzz.log"
+    exit 1
+  fi
+  grep -E '^#[0-9]+[[:space:]]+DONE|^corpus:' "$src/build/fuzz.log"
+fi

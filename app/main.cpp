@@ -12,6 +12,8 @@ int main(int argc, char* argv[])
     // The program ends through its own shutdown, which lets the farewell sound play out.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kalido.svg")));
+    // Desktops match the windows to the menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kalido.Kalido"));
     kalido::AppHost qt;
     kalido::Game game(qt.host);
     kalido::KalidoWindows windows(game, qt.screen);

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Kalido needs that are not there yet: "run" for playing, "test" for the suite.
+# Installs the Debian packages Kalido needs that are not there yet: "run" for playing, "test" for the
+# suite, "package" for building the .deb, "fuzz" for the fuzz target.
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev fonts-dejavu-core)
 case "${1:-run}" in
   run) ;;
-  test) packages+=(libgtest-dev libbenchmark-dev python3) ;;
+  test) packages+=(libgtest-dev libbenchmark-dev python3 librsvg2-bin desktop-file-utils appstream) ;;
+  package) packages+=(librsvg2-bin desktop-file-utils appstream dpkg-dev file) ;;
+  fuzz) packages+=(clang libclang-rt-dev) ;;
   screen) packages+=(xvfb xdotool imagemagick x11-utils openbox) ;;
   sounds) packages+=(sox) ;;
-  *) echo "usage: $0 run|test|screen|sounds" >&2; exit 2 ;;
+  *) echo "usage: $0 run|test|package|fuzz|screen|sounds" >&2; exit 2 ;;
 esac
 
 missing=()
