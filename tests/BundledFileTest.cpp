@@ -175,14 +175,15 @@ TEST_F(BundledFile, everyFigurePassesTheDesignersChecksAndIsSolvableInPlay)
         EXPECT_EQ(game.FindIsolation(), -1) << "a piece or a cluster stands apart";
         EXPECT_GE(game.CoveragePercent(left, top, right, bottom), 20);
 
-        // Six pieces leave their places and come back a few pixels off; the last return solves it.
+        // Six pieces leave their places, 40 pixels down: more than twice the tolerance, so no
+        // figure is seen before all are back. They come back a few pixels off; the last solves it.
         game.DesignMode = game.NoValue;
         const std::size_t before = f.fake.dialogs.shown.size();
         for (int i = 1; i < 7; ++i)
-            DragBy(game, i, -25, 0);
+            DragBy(game, i, -25, 40);
         ASSERT_EQ(f.fake.dialogs.shown.size(), before);
         for (int i = 1; i < 7; ++i)
-            DragBy(game, i, 25 + i % 3 - 1, 2 - i % 5);
+            DragBy(game, i, 25 + i % 3 - 1, -40 + 2 - i % 5);
         ASSERT_EQ(f.fake.dialogs.shown.size(), before + 1) << "not solved";
         EXPECT_EQ(f.fake.dialogs.shown.back().text, "You got it - congratulations");
     }
