@@ -77,6 +77,32 @@ void Game::DrawBoard()
         Picture1.Refresh();
 }
 
+QRect Game::OutlineBox(const std::array<PolyPoint, 11>& poly)
+{
+    QRect box;
+    for (int m = 0; m < 4; ++m)
+        box |= QRect(poly[m].x, poly[m].y, 1, 1);
+    return box.adjusted(-1, -1, 1, 1); // the pen may stray a pixel past a corner
+}
+
+void Game::RepairBoard(Surface::Painting& painting, const QRect& box)
+{
+    // The same pieces in the same order as DrawBoard, but only those that reach into the box, and
+    // clipped to it: outside the box the board already shows them exactly so.
+    painting.Clip(box);
+    for (int i = 0; i < PieceCount; ++i) {
+        if (i == SelectedPiece)
+            continue;
+        BuildPiecePoly(i, PiecePoly);
+        if (!OutlineBox(PiecePoly).intersects(box))
+            continue;
+        SetPieceBrush(i);
+        Picture1.FillStyle = Fill::Solid;
+        Picture1.Polygon(PiecePoly.data(), 4);
+    }
+    painting.Clip(QRect());
+}
+
 int Game::HitTest(float X, float Y) const
 {
     const Colour c = HitImage.Point(static_cast<int>(std::floor(X)), static_cast<int>(std::floor(Y)));

@@ -28,9 +28,47 @@ Surface::Surface(int width, int height, Colour backColor)
     Cls();
 }
 
+Surface::~Surface() = default;
+Surface::Surface(Surface&&) noexcept = default;
+Surface& Surface::operator=(Surface&&) noexcept = default;
+
+Surface::Painting::Painting(Surface& surface, const QRect& clip)
+    : surface_(surface)
+{
+    Q_ASSERT(!surface_.painter_); // one painter at a time on an image
+    surface_.painter_ = std::make_unique<QPainter>(&surface_.image_);
+    Clip(clip);
+}
+
+void Surface::Painting::Clip(const QRect& clip)
+{
+    surface_.clip_ = clip;
+    if (clip.isNull())
+        surface_.painter_->setClipping(false);
+    else
+        surface_.painter_->setClipRect(clip);
+}
+
+Surface::Painting::~Painting()
+{
+    surface_.painter_.reset();
+    surface_.clip_ = QRect();
+}
+
+template <class Draw> void Surface::paint(Draw draw)
+{
+    if (painter_)
+        return draw(*painter_);
+    QPainter painter(&image_);
+    draw(painter);
+}
+
 void Surface::Cls()
 {
-    image_.fill(toQColor(BackColor));
+    if (painter_)
+        painter_->fillRect(image_.rect(), toQColor(BackColor));
+    else
+        image_.fill(toQColor(BackColor));
     touch(image_.rect());
 }
 
@@ -44,19 +82,21 @@ Colour Surface::Point(int x, int y) const
 
 void Surface::Line(int x1, int y1, int x2, int y2, Colour colour)
 {
-    QPainter painter(&image_);
-    painter.setPen(onePixelPen(colour));
-    painter.drawLine(x1, y1, x2, y2);
+    paint([&](QPainter& painter) {
+        painter.setPen(onePixelPen(colour));
+        painter.drawLine(x1, y1, x2, y2);
+    });
     touch(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))));
 }
 
 void Surface::Box(int x1, int y1, int x2, int y2, Colour colour, bool filled)
 {
     const QRect r(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
-    QPainter painter(&image_);
-    painter.setPen(onePixelPen(colour));
-    painter.setBrush(filled ? QBrush(toQColor(colour)) : QBrush(Qt::NoBrush));
-    painter.drawRect(r.adjusted(0, 0, -1, -1));
+    paint([&](QPainter& painter) {
+        painter.setPen(onePixelPen(colour));
+        painter.setBrush(filled ? QBrush(toQColor(colour)) : QBrush(Qt::NoBrush));
+        painter.drawRect(r.adjusted(0, 0, -1, -1));
+    });
     touch(r);
 }
 
@@ -65,18 +105,21 @@ void Surface::Polygon(const PolyPoint* points, int count)
     QPolygon polygon(count);
     for (int i = 0; i < count; ++i)
         polygon.setPoint(i, points[i].x, points[i].y);
-    QPainter painter(&image_);
-    painter.setPen(onePixelPen(ForeColor));
-    painter.setBrush(FillStyle == Fill::Solid ? QBrush(toQColor(FillColor)) : QBrush(Qt::NoBrush));
-    painter.drawPolygon(polygon, Qt::OddEvenFill);
+    paint([&](QPainter& painter) {
+        painter.setPen(onePixelPen(ForeColor));
+        painter.setBrush(FillStyle == Fill::Solid ? QBrush(toQColor(FillColor)) : QBrush(Qt::NoBrush));
+        painter.drawPolygon(polygon, Qt::OddEvenFill);
+    });
     touch(polygon.boundingRect().adjusted(-1, -1, 1, 1));
 }
 
 void Surface::BitBlt(int x, int y, int width, int height, const Surface& source, int sourceX, int sourceY)
 {
-    QPainter painter(&image_);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QPoint(x, y), source.image_, QRect(sourceX, sourceY, width, height));
+    paint([&](QPainter& painter) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(QPoint(x, y), source.image_, QRect(sourceX, sourceY, width, height));
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    });
     touch(QRect(x, y, width, height));
 }
 

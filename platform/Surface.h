@@ -8,6 +8,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+
+class QPainter;
 
 namespace kalido {
 
@@ -24,6 +27,23 @@ enum class Fill { Solid, Transparent };
 class Surface {
 public:
     Surface(int width, int height, Colour backColor);
+    ~Surface();
+    Surface(Surface&&) noexcept;
+    Surface& operator=(Surface&&) noexcept;
+
+    // Keeps one painter open on the image while it lasts, so that a run of drawing calls does not
+    // pay for a painter each; with a clip, drawing reaches only the pixels inside it.
+    class Painting {
+    public:
+        explicit Painting(Surface& surface, const QRect& clip = QRect());
+        ~Painting();
+        Painting(const Painting&) = delete;
+        Painting& operator=(const Painting&) = delete;
+        void Clip(const QRect& clip); // a null rectangle lifts the clip
+
+    private:
+        Surface& surface_;
+    };
 
     int Width() const { return image_.width(); }
     int Height() const { return image_.height(); }
@@ -49,10 +69,13 @@ public:
     const QImage& Image() const { return image_; }
 
 private:
-    void touch(const QRect& area) { dirty_ |= area; }
+    void touch(const QRect& area) { dirty_ |= clip_.isNull() ? area : area & clip_; }
+    template <class Draw> void paint(Draw draw);
 
     QImage image_;
     QRect dirty_;
+    std::unique_ptr<QPainter> painter_; // while a Painting lasts
+    QRect clip_;
 };
 
 } // namespace kalido
