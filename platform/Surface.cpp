@@ -23,9 +23,19 @@ QPen onePixelPen(Colour c)
 
 Surface::Surface(int width, int height, Colour backColor)
     : BackColor(backColor),
-      image_(width, height, QImage::Format_RGB32)
+      size_(width, height),
+      unmade_(backColor)
 {
     Cls();
+}
+
+const QImage& Surface::Image() const
+{
+    if (image_.isNull()) {
+        image_ = QImage(size_, QImage::Format_RGB32);
+        image_.fill(toQColor(unmade_));
+    }
+    return image_;
 }
 
 Surface::~Surface() = default;
@@ -36,6 +46,7 @@ Surface::Painting::Painting(Surface& surface, const QRect& clip)
     : surface_(surface)
 {
     Q_ASSERT(!surface_.painter_); // one painter at a time on an image
+    surface_.Image();             // made before the painter takes it
     surface_.painter_ = std::make_unique<QPainter>(&surface_.image_);
     Clip(clip);
 }
@@ -59,6 +70,7 @@ template <class Draw> void Surface::paint(Draw draw)
 {
     if (painter_)
         return draw(*painter_);
+    Image();
     QPainter painter(&image_);
     draw(painter);
 }
@@ -67,15 +79,19 @@ void Surface::Cls()
 {
     if (painter_)
         painter_->fillRect(image_.rect(), toQColor(BackColor));
+    else if (image_.isNull())
+        unmade_ = BackColor;
     else
         image_.fill(toQColor(BackColor));
-    touch(image_.rect());
+    touch(QRect(QPoint(0, 0), size_));
 }
 
 Colour Surface::Point(int x, int y) const
 {
-    if (!image_.valid(x, y))
+    if (!QRect(QPoint(0, 0), size_).contains(x, y))
         return NoColour;
+    if (image_.isNull())
+        return unmade_;
     const QRgb p = image_.pixel(x, y);
     return Rgb(qRed(p), qGreen(p), qBlue(p));
 }
@@ -131,7 +147,7 @@ void Surface::BitBlt(int x, int y, int width, int height, const Surface& source,
 {
     paint([&](QPainter& painter) {
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(QPoint(x, y), source.image_, QRect(sourceX, sourceY, width, height));
+        painter.drawImage(QPoint(x, y), source.Image(), QRect(sourceX, sourceY, width, height));
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     });
     touch(QRect(x, y, width, height));
@@ -139,7 +155,7 @@ void Surface::BitBlt(int x, int y, int width, int height, const Surface& source,
 
 void Surface::Refresh()
 {
-    const QRect dirty = dirty_ & image_.rect();
+    const QRect dirty = dirty_ & QRect(QPoint(0, 0), size_);
     dirty_ = QRect();
     if (OnRefresh && !dirty.isEmpty())
         OnRefresh(dirty);

@@ -23,7 +23,9 @@ struct PolyPoint {
 enum class Fill { Solid, Transparent };
 
 // Drawing never blends: no antialiasing and an exact 32-bit image, so a pixel read gives back
-// exactly the colour painted there. The hit test relies on that.
+// exactly the colour painted there. The hit test relies on that. The image is made when it is
+// first drawn on or shown: a surface that is only ever cleared (the gallery's page until the
+// gallery opens) costs no memory.
 class Surface {
 public:
     Surface(int width, int height, Colour backColor);
@@ -45,8 +47,8 @@ public:
         Surface& surface_;
     };
 
-    int Width() const { return image_.width(); }
-    int Height() const { return image_.height(); }
+    int Width() const { return size_.width(); }
+    int Height() const { return size_.height(); }
 
     Colour BackColor;
     Colour FillColor = 0;
@@ -66,13 +68,15 @@ public:
     void Refresh();
     std::function<void(const QRect& dirty)> OnRefresh;
 
-    const QImage& Image() const { return image_; }
+    const QImage& Image() const;
 
 private:
     void touch(const QRect& area) { dirty_ |= clip_.isNull() ? area : area & clip_; }
     template <class Draw> void paint(Draw draw);
 
-    QImage image_;
+    QSize size_;
+    mutable QImage image_;  // null until first needed
+    mutable Colour unmade_; // the colour the image starts with when it is made
     QRect dirty_;
     std::unique_ptr<QPainter> painter_; // while a Painting lasts
     QRect clip_;

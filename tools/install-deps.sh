@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Kalido needs that are not there yet: "run" for playing, "test" for the suite.
+# Installs the Debian packages Kalido needs that are not there yet: "run" for playing, "test" for the
+# suite, "bench" for the benchmarks and bench/startup.py.
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev fonts-dejavu-core)
@@ -7,8 +8,9 @@ case "${1:-run}" in
   run) ;;
   test) packages+=(libgtest-dev libbenchmark-dev) ;;
   screen) packages+=(xvfb xdotool imagemagick x11-utils openbox) ;;
+  bench) packages+=(libbenchmark-dev xvfb) ;;
   sounds) packages+=(sox) ;;
-  *) echo "usage: $0 run|test|screen|sounds" >&2; exit 2 ;;
+  *) echo "usage: $0 run|test|screen|bench|sounds" >&2; exit 2 ;;
 esac
 
 missing=()
