@@ -2,7 +2,7 @@
 #include "platform/Surface.h"
 
 #include <QPainter>
-#include <QPolygon>
+#include <QVarLengthArray>
 
 #include <algorithm>
 
@@ -12,11 +12,24 @@ namespace {
 
 QColor toQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
-QPen onePixelPen(Colour c)
+// The pen and the brush are set only when they change: making either costs an allocation, and
+// setting either makes the painter prepare its filling again.
+void setPen(QPainter& painter, Colour c)
 {
+    const QPen& now = painter.pen();
+    if (now.style() == Qt::SolidLine && now.width() == 0 && now.color() == toQColor(c))
+        return;
     QPen pen(toQColor(c));
     pen.setWidth(0); // cosmetic one-pixel line
-    return pen;
+    painter.setPen(pen);
+}
+
+void setBrush(QPainter& painter, bool solid, Colour c)
+{
+    const QBrush& now = painter.brush();
+    if (solid ? now.style() == Qt::SolidPattern && now.color() == toQColor(c) : now.style() == Qt::NoBrush)
+        return;
+    painter.setBrush(solid ? QBrush(toQColor(c)) : QBrush(Qt::NoBrush));
 }
 
 } // namespace
@@ -99,7 +112,7 @@ Colour Surface::Point(int x, int y) const
 void Surface::Line(int x1, int y1, int x2, int y2, Colour colour)
 {
     paint([&](QPainter& painter) {
-        painter.setPen(onePixelPen(colour));
+        setPen(painter, colour);
         painter.drawLine(x1, y1, x2, y2);
     });
     touch(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))));
@@ -123,8 +136,8 @@ void Surface::Box(int x1, int y1, int x2, int y2, Colour colour, bool filled)
             }
             return;
         }
-        painter.setPen(onePixelPen(colour));
-        painter.setBrush(filled ? QBrush(toQColor(colour)) : QBrush(Qt::NoBrush));
+        setPen(painter, colour);
+        setBrush(painter, filled, colour);
         painter.drawRect(r.adjusted(0, 0, -1, -1));
     });
     touch(r);
@@ -132,15 +145,18 @@ void Surface::Box(int x1, int y1, int x2, int y2, Colour colour, bool filled)
 
 void Surface::Polygon(const PolyPoint* points, int count)
 {
-    QPolygon polygon(count);
-    for (int i = 0; i < count; ++i)
-        polygon.setPoint(i, points[i].x, points[i].y);
+    QVarLengthArray<QPoint, 8> polygon; // no allocation for the four points every caller passes
+    QRect box;
+    for (int i = 0; i < count; ++i) {
+        polygon.append(QPoint(points[i].x, points[i].y));
+        box |= QRect(polygon.back(), QSize(1, 1));
+    }
     paint([&](QPainter& painter) {
-        painter.setPen(onePixelPen(ForeColor));
-        painter.setBrush(FillStyle == Fill::Solid ? QBrush(toQColor(FillColor)) : QBrush(Qt::NoBrush));
-        painter.drawPolygon(polygon, Qt::OddEvenFill);
+        setPen(painter, ForeColor);
+        setBrush(painter, FillStyle == Fill::Solid, FillColor);
+        painter.drawPolygon(polygon.data(), static_cast<int>(polygon.size()), Qt::OddEvenFill);
     });
-    touch(polygon.boundingRect().adjusted(-1, -1, 1, 1));
+    touch(box.adjusted(-1, -1, 1, 1));
 }
 
 void Surface::BitBlt(int x, int y, int width, int height, const Surface& source, int sourceX, int sourceY)
