@@ -62,6 +62,7 @@ void Game::DrawPiece(int i)
 
 void Game::DrawBoard()
 {
+    Surface::Painting board(Picture1), hit(HitImage);
     // Index order: where pieces overlap, the higher index lies on top in both images.
     for (int i = 0; i < PieceCount; ++i) {
         if (i == SelectedPiece)

@@ -56,10 +56,14 @@ Surface::Surface(Surface&&) noexcept = default;
 Surface& Surface::operator=(Surface&&) noexcept = default;
 
 Surface::Painting::Painting(Surface& surface, const QRect& clip)
-    : surface_(surface)
+    : surface_(surface),
+      owner_(!surface.painter_)
 {
-    Q_ASSERT(!surface_.painter_); // one painter at a time on an image
-    surface_.Image();             // made before the painter takes it
+    if (!owner_) {
+        Q_ASSERT(clip.isNull()); // inside another painting, which keeps its clip
+        return;
+    }
+    surface_.Image(); // made before the painter takes it
     surface_.painter_ = std::make_unique<QPainter>(&surface_.image_);
     Clip(clip);
 }
@@ -75,6 +79,8 @@ void Surface::Painting::Clip(const QRect& clip)
 
 Surface::Painting::~Painting()
 {
+    if (!owner_)
+        return;
     surface_.painter_.reset();
     surface_.clip_ = QRect();
 }

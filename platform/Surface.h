@@ -34,7 +34,8 @@ public:
     Surface& operator=(Surface&&) noexcept;
 
     // Keeps one painter open on the image while it lasts, so that a run of drawing calls does not
-    // pay for a painter each; with a clip, drawing reaches only the pixels inside it.
+    // pay for a painter each; with a clip, drawing reaches only the pixels inside it. A painting
+    // begun inside another one shares its painter.
     class Painting {
     public:
         explicit Painting(Surface& surface, const QRect& clip = QRect());
@@ -45,6 +46,7 @@ public:
 
     private:
         Surface& surface_;
+        bool owner_;
     };
 
     int Width() const { return size_.width(); }
