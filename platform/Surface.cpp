@@ -107,11 +107,11 @@ void Surface::Cls()
 
 Colour Surface::Point(int x, int y) const
 {
-    if (!QRect(QPoint(0, 0), size_).contains(x, y))
+    if (x < 0 || y < 0 || x >= size_.width() || y >= size_.height())
         return NoColour;
     if (image_.isNull())
         return unmade_;
-    const QRgb p = image_.pixel(x, y);
+    const QRgb p = reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x]; // RGB32: one word a pixel
     return Rgb(qRed(p), qGreen(p), qBlue(p));
 }
 
