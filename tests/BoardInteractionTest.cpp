@@ -205,7 +205,6 @@ TEST(DragRepaint, paintsExactlyWhatRepaintingEveryPieceWouldAndPresentsEveryPixe
     EXPECT_EQ(full.fake.dialogs.shown.size(), 1u) << "solved";
     both([](Game& game) { game.CopyFigure(); });
     drag(1, 50, 60, 15); // in design mode
-    EXPECT_GT(calls, 90);
 }
 
 TEST_F(Drawing, everyPieceLiesInTheHitImageInExactlyItsKeyColour)
