@@ -6,8 +6,10 @@ the same compiler and flags), in turn, with the floor once more showing a line o
 the fonts, as any window with a caption or a button does), interleaved and alternating which goes first, on a private Xvfb with
 no window manager. Both programs are started with KALIDO_PAINT_TRACE set and report on stderr when
 each window's first paint has been handed to the X server; the time is taken from just before the
-exec to the last window painted (the game's two windows, the floor's one). Peak memory is VmHWM
-from /proc/<pid>/status, read 300 ms after the last paint, before the program is ended.
+exec to the last window painted (the game's two windows, the floor's one). The CPU time the process
+has used by then comes from /proc/<pid>/schedstat: on a busy machine it says more than the wall
+time. Peak memory is VmHWM from /proc/<pid>/status, read 300 ms after the last paint, before the
+program is ended.
 
     bench/startup.py [--build build/rel] [--runs 10] [--also NAME=PATH ...]
 
@@ -41,7 +43,8 @@ def start_xvfb(display):
 
 
 def run_once(command, windows, folder, env):
-    """Milliseconds from exec to the last of `windows` windows painted, and peak memory in MiB."""
+    """Milliseconds from exec to the last of `windows` windows painted, CPU milliseconds used by
+    then, and peak memory in MiB."""
     path = command[0]
     start = time.monotonic_ns()
     proc = subprocess.Popen(command, cwd=folder, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
@@ -59,13 +62,15 @@ def run_once(command, windows, folder, env):
             buffer += chunk
             *lines, buffer = buffer.split(b"\n")
             painted += [int(line.split()[1]) for line in lines if line.startswith(b"painted ")]
+        with open(f"/proc/{proc.pid}/schedstat") as schedstat:
+            cpu_ms = int(schedstat.read().split()[0]) / 1e6
         time.sleep(0.3)
         with open(f"/proc/{proc.pid}/status") as status:
             hwm_kib = next(int(line.split()[1]) for line in status if line.startswith("VmHWM:"))
     finally:
         proc.kill()
         proc.wait()
-    return (max(painted) - start) / 1e6, hwm_kib / 1024
+    return (max(painted) - start) / 1e6, cpu_ms, hwm_kib / 1024
 
 
 def main():
@@ -105,16 +110,18 @@ def main():
         shutil.rmtree(folder)
         shutil.rmtree(runtime)
 
-    floor_ms = statistics.median(t for t, _ in results["floor"])
-    floor_mib = statistics.median(m for _, m in results["floor"])
-    print(f"{args.runs} interleaved rounds on Xvfb {args.display}, no window manager; medians (min..max)")
-    print(f"{'program':<11} {'painted ms':>22} {'vs floor':>9} {'peak MiB':>9} {'vs floor':>9}")
+    def medians(name):
+        return [statistics.median(run[k] for run in results[name]) for k in range(3)]
+
+    floor = medians("floor")
+    print(f"{args.runs} interleaved rounds on Xvfb {args.display}, no window manager; medians, "
+          "and the difference from the floor's")
+    print(f"{'program':<11} {'painted ms':>10} {'(min..max)':>14} {'':>7} {'CPU ms':>7} {'':>7} {'peak MiB':>8}")
     for name, _, _ in programs:
-        times = [t for t, _ in results[name]]
-        mems = [m for _, m in results[name]]
-        t, m = statistics.median(times), statistics.median(mems)
-        print(f"{name:<11} {t:8.1f} ({min(times):5.1f}..{max(times):5.1f}) {t - floor_ms:+9.1f} {m:9.1f} "
-              f"{m - floor_mib:+9.1f}")
+        times = [run[0] for run in results[name]]
+        t, cpu, mib = medians(name)
+        print(f"{name:<11} {t:10.1f} ({min(times):5.1f}..{max(times):5.1f}) {t - floor[0]:+7.1f} {cpu:7.1f} "
+              f"{cpu - floor[1]:+7.1f} {mib:8.1f} {mib - floor[2]:+6.1f}")
 
 
 if __name__ == "__main__":
