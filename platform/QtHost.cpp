@@ -122,7 +122,6 @@ SoundBackend* QtMediaControl::backend()
             continue;
         if (auto create = reinterpret_cast<CreateSoundBackend>(module.resolve(SoundModuleEntry))) {
             backend_.reset(create());
-            modulePath_ = QFileInfo(module.fileName()).canonicalFilePath().toStdString();
             return backend_.get();
         }
         module.unload();

@@ -50,16 +50,14 @@ public:
     bool Settled() const;
     // True when sounds can be heard: the module is loaded and the machine has an audio output.
     bool Audible() const;
-    // Whether the sound module has been loaded, and where it was found.
+    // Whether the sound module has been loaded.
     bool ModuleLoaded() const { return backend_ != nullptr; }
-    const std::string& ModulePath() const { return modulePath_; }
 
 private:
     SoundBackend* backend(); // loads the module the first time, null when it cannot be loaded
 
     std::unique_ptr<SoundBackend> backend_;
     bool tried_ = false;
-    std::string modulePath_;
     QDeadlineTimer playing_;
 };
 
