@@ -2,6 +2,7 @@
 #include "app/AppHost.h"
 #include "app/KalidoWindows.h"
 #include "board/Game.h"
+#include "platform/PaintTrace.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -9,6 +10,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    kalido::PaintTrace::InstallIfAsked(app);
     // The program ends through its own shutdown, which lets the farewell sound play out.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kalido.svg")));

@@ -1,9 +1,13 @@
-// Speed of the hot paths: one drag step on the board, showing a figure in the target view, the
-// designer's checks, and the gallery's page.
+// Speed of what a player feels: loading the shapes file, one drag step and one key move on the
+// board, showing a figure in the target view, the designer's checks, and the gallery's page. The
+// game plays on a collection of 500 figures (the most a file may hold), made from the bundled ones.
 #include "board/Game.h"
 #include "platform/PictureBox.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWindow>
 
 #include <benchmark/benchmark.h>
 
@@ -26,9 +30,65 @@ struct QuietHost : Dialogs, MediaControl, Chance, ScreenMetrics, Process, Forms,
     double Rnd() override { return 0; }
     float TwipsPerPixelX() const override { return 15; }
     float TwipsPerPixelY() const override { return 15; }
-    std::string CurrentDirectory() const override { return KALIDO_DATA_DIR; }
+    std::string CurrentDirectory() const override;
     void End() override {}
     Host host{*this, *this, *this, *this, *this, *this, *this, *this};
+};
+
+// A folder holding KALIDO.kal: the bundled header and figures, the figures repeated up to 500.
+const QTemporaryDir& gameFolder()
+{
+    static const QTemporaryDir dir = [] {
+        QTemporaryDir made;
+        QFile bundled(QStringLiteral(KALIDO_DATA_DIR "/KALIDO.kal"));
+        if (!made.isValid() || !bundled.open(QIODevice::ReadOnly))
+            throw std::runtime_error("no bundled shapes file or no scratch folder");
+        const QList<QByteArray> lines = bundled.readAll().split('\n');
+        QByteArray text;
+        for (int i = 0; i < 65; ++i)
+            text += lines[i] + '\n';
+        QList<QByteArray> records;
+        for (qsizetype i = 65; i < lines.size(); ++i)
+            if (lines[i].trimmed().size() > 0)
+                records.append(lines[i].trimmed());
+        for (int n = 1; n <= 500; ++n) {
+            const QByteArray& record = records[(n - 1) % records.size()];
+            text += QByteArray::number(n) + record.mid(record.indexOf(',')) + "\r\n";
+        }
+        QFile out(made.filePath(QStringLiteral("KALIDO.kal")));
+        if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size())
+            throw std::runtime_error("cannot write the shapes file");
+        return made;
+    }();
+    return dir;
+}
+
+std::string QuietHost::CurrentDirectory() const { return gameFolder().path().toStdString(); }
+
+// Shows a picture box and lets the platform expose it, so that repainting it really paints;
+// counts its paint events.
+struct ShownView : QObject {
+    ShownView(Surface& surface)
+        : view(surface, nullptr)
+    {
+        view.installEventFilter(this);
+        view.show();
+        for (int i = 0; i < 1000 && !(view.windowHandle() && view.windowHandle()->isExposed()); ++i)
+            QCoreApplication::processEvents();
+        if (!view.windowHandle()->isExposed())
+            throw std::runtime_error("the picture box was never exposed");
+        QCoreApplication::processEvents();
+        surface.OnRefresh = [this](const QRect& r) { dirty = r; };
+        paints = 0;
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    PictureBox view;
+    QRect dirty;
+    int paints = 0;
 };
 
 struct LoadedGame {
@@ -70,17 +130,15 @@ void BM_DragStepWithRepaint(benchmark::State& state)
 {
     LoadedGame loaded;
     Game& game = loaded.game;
-    PictureBox view(game.Picture1, nullptr);
-    view.show();
-    QRect dirty;
-    game.Picture1.OnRefresh = [&](const QRect& r) { dirty = r; };
+    ShownView shown(game.Picture1);
     const auto [x, y] = startDrag(game);
     int step = 0;
     for (auto _ : state) {
         const float d = static_cast<float>(step++ % 120);
         game.Picture1_MouseMove(LeftButton, 0, x - d, y - d);
-        view.repaint(dirty);
+        shown.view.repaint(shown.dirty);
     }
+    state.counters["paints per step"] = static_cast<double>(shown.paints) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_DragStepWithRepaint)->Unit(benchmark::kMicrosecond);
 
@@ -95,6 +153,35 @@ void BM_ShowFigure(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ShowFigure)->Unit(benchmark::kMicrosecond);
+
+// One arrow key: the key piece moves a pixel, and the board is drawn afresh.
+void BM_KeyMove(benchmark::State& state)
+{
+    LoadedGame loaded;
+    int n = 0;
+    for (auto _ : state)
+        loaded.game.Picture1_KeyDown(n++ % 2 ? KeyLeft : KeyRight, 0);
+}
+BENCHMARK(BM_KeyMove)->Unit(benchmark::kMicrosecond);
+
+// Start-up's reading of the shapes file: the piece geometry, then the 500 figures.
+void BM_LoadPieceShapes(benchmark::State& state)
+{
+    LoadedGame loaded;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loaded.game.LoadPieceShapes());
+}
+BENCHMARK(BM_LoadPieceShapes)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadFigures(benchmark::State& state)
+{
+    LoadedGame loaded;
+    for (auto _ : state) {
+        if (loaded.game.LoadFigures() != Game::LoadResult::Loaded || loaded.game.FigureCount != 500)
+            state.SkipWithError("the 500 figures did not load");
+    }
+}
+BENCHMARK(BM_LoadFigures)->Unit(benchmark::kMicrosecond);
 
 // The designer's density measure over the largest box it accepts, 321 x 321 points.
 void BM_CoveragePercent(benchmark::State& state)
@@ -111,6 +198,7 @@ void BM_AppendFigureChecks(benchmark::State& state)
 {
     LoadedGame loaded;
     Game& game = loaded.game;
+    game.FigureCount = 100; // a full collection would refuse at once
     game.CopyFigure();
     for (auto _ : state)
         game.AppendFigure();
@@ -122,7 +210,6 @@ void BM_GalleryPage(benchmark::State& state)
 {
     LoadedGame loaded;
     Game& game = loaded.game;
-    game.FigureCount = 64; // the rows past the bundled figures hold empty figures: drawn all the same
     for (auto _ : state) {
         game.AllShapesPicture.Cls();
         game.DrawGalleryPage();
@@ -134,16 +221,13 @@ void BM_GalleryScrollStep(benchmark::State& state)
 {
     LoadedGame loaded;
     Game& game = loaded.game;
-    game.FigureCount = 500;
-    PictureBox view(game.AllShapesPicture, nullptr);
-    view.show();
-    QRect dirty;
-    game.AllShapesPicture.OnRefresh = [&](const QRect& r) { dirty = r; };
+    ShownView shown(game.AllShapesPicture);
     int row = 0;
     for (auto _ : state) {
         game.VScroll1_Change(8 * (row++ % 55));
-        view.repaint(dirty);
+        shown.view.repaint(shown.dirty);
     }
+    state.counters["paints per step"] = static_cast<double>(shown.paints) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_GalleryScrollStep)->Unit(benchmark::kMicrosecond);
 

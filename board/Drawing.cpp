@@ -62,6 +62,7 @@ void Game::DrawPiece(int i)
 
 void Game::DrawBoard()
 {
+    Surface::Painting board(Picture1), hit(HitImage);
     // Index order: where pieces overlap, the higher index lies on top in both images.
     for (int i = 0; i < PieceCount; ++i) {
         if (i == SelectedPiece)
@@ -75,6 +76,32 @@ void Game::DrawBoard()
     // While a piece is selected the caller draws it, or its outline, and presents the board.
     if (SelectedPiece == NoPiece)
         Picture1.Refresh();
+}
+
+QRect Game::OutlineBox(const std::array<PolyPoint, 11>& poly)
+{
+    QRect box;
+    for (int m = 0; m < 4; ++m)
+        box |= QRect(poly[m].x, poly[m].y, 1, 1);
+    return box.adjusted(-1, -1, 1, 1); // the pen may stray a pixel past a corner
+}
+
+void Game::RepairBoard(Surface::Painting& painting, const QRect& box)
+{
+    // The same pieces in the same order as DrawBoard, but only those that reach into the box, and
+    // clipped to it: outside the box the board already shows them exactly so.
+    painting.Clip(box);
+    for (int i = 0; i < PieceCount; ++i) {
+        if (i == SelectedPiece)
+            continue;
+        BuildPiecePoly(i, PiecePoly);
+        if (!OutlineBox(PiecePoly).intersects(box))
+            continue;
+        SetPieceBrush(i);
+        Picture1.FillStyle = Fill::Solid;
+        Picture1.Polygon(PiecePoly.data(), 4);
+    }
+    painting.Clip(QRect());
 }
 
 int Game::HitTest(float X, float Y) const

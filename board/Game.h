@@ -91,6 +91,9 @@ public:
     std::int16_t LastMouseY = 0;
     std::array<PolyPoint, 11> DragPoly{};
     std::int16_t KeyPiece = 0;
+    // A drag step repaints only the pieces under the erased outline, and only on the board; off,
+    // it repaints every other piece into both images. The pixels are the same either way.
+    bool RepairOnlyWhatMoved = true;
 
     // --- The command panel
     std::array<MenuButton, MenuButtonCount> MenuButx{};
@@ -176,6 +179,10 @@ public:
     std::array<PolyPoint, 11> PieceOutline(int i, int o, int x, int y) const;
     void DrawPiece(int i);
     void DrawBoard();
+    // The box that holds every pixel of a piece's outline or fill drawn from poly's four points.
+    static QRect OutlineBox(const std::array<PolyPoint, 11>& poly);
+    // DrawBoard on the board image alone and within box, during a drag.
+    void RepairBoard(Surface::Painting& painting, const QRect& box);
     int HitTest(float X, float Y) const; // the piece whose key colour lies under (X, Y), or NoPiece
 
     // --- Board interaction

@@ -41,7 +41,11 @@ void Game::Picture1_MouseMove(int /*Button*/, int /*Shift*/, float X, float Y)
     if (p == NoPiece)
         return;
 
-    if (DragFirstMove == 1) {
+    // One painter for the whole step: the step draws a handful of small polygons.
+    Surface::Painting painting(Picture1);
+    const bool lift = DragFirstMove == 1;
+    QRect erased;
+    if (lift) {
         // Lift: from now on the piece's position holds the offset of its reference point from the
         // pointer, and the piece stays in the hit-test image where it was until the drop.
         DragFromX[p] = PieceX[p];
@@ -62,11 +66,19 @@ void Game::Picture1_MouseMove(int /*Button*/, int /*Shift*/, float X, float Y)
         Picture1.ForeColor = BoardBackColor;
         Picture1.FillStyle = Fill::Transparent;
         Picture1.Polygon(DragPoly.data(), 4);
+        erased = OutlineBox(DragPoly);
     }
 
     for (int m = 0; m <= 4; ++m)
         DragPoly[m] = {whole(X + (DragPoly[m].x - LastMouseX)), whole(Y + (DragPoly[m].y - LastMouseY))};
-    DrawBoard(); // repairs whatever the erased outline crossed
+    // Repair whatever the erasing crossed. The lift repaints every other piece into both images,
+    // which brings them into the stacking order that they keep for the rest of the drag; after
+    // that only the outline moves, so only the pieces under the erased outline need painting, and
+    // only on the board.
+    if (lift || !RepairOnlyWhatMoved)
+        DrawBoard();
+    else
+        RepairBoard(painting, erased);
     LastMouseX = X;
     LastMouseY = static_cast<std::int16_t>(whole(Y));
 

@@ -22,7 +22,8 @@ void Game::DrawGalleryPage()
     const double cellW = 49.5 * ScaleX, cellH = 48.0 * ScaleY;
     const double offX = 100.0 / screen.TwipsPerPixelX();
     const int offY = whole(100.0 / screen.TwipsPerPixelY());
-    const double d = 8 * ScaleX; // the shadow's offset, in twips
+    const double d = 8 * ScaleX;      // the shadow's offset, in twips
+    Surface::Painting painting(page); // hundreds of small drawings: one painter for all
     int n = GalleryOffset;
     for (int r = 1; r <= GalleryRows; ++r) {
         for (int c = 1; c <= GalleryColumns; ++c) {
@@ -37,12 +38,16 @@ void Game::DrawGalleryPage()
                     const auto py = std::floor(static_cast<float>(by + verts[2 * v + 2]) * SizeFactor);
                     poly[v] = {whole((c - 1) * cellW + offX + px), whole((r - 1) * cellH + offY + py)};
                 }
-                // The grid is drawn again before each piece: where a silhouette reaches over a
-                // line, the line lies over the first six pieces and under the last.
-                page.Box(screen.PixelsX((c - 1) * GalleryPitch), 0, screen.PixelsX(c * GalleryPitch),
-                         screen.PixelsY(r * GalleryPitch), QBColor(15), false);
-                page.Box(screen.PixelsX(d + (c - 1) * GalleryPitch), screen.PixelsY(d),
-                         screen.PixelsX(d + c * GalleryPitch), screen.PixelsY(d + r * GalleryPitch), QBColor(8), false);
+                // Where a silhouette reaches over a grid line, the line lies over the first six
+                // pieces and under the last: the grid is drawn just before the last piece (drawn
+                // before every piece, as each box paints the same pixels again, it ends the same).
+                if (i == PieceCount - 1) {
+                    page.Box(screen.PixelsX((c - 1) * GalleryPitch), 0, screen.PixelsX(c * GalleryPitch),
+                             screen.PixelsY(r * GalleryPitch), QBColor(15), false);
+                    page.Box(screen.PixelsX(d + (c - 1) * GalleryPitch), screen.PixelsY(d),
+                             screen.PixelsX(d + c * GalleryPitch), screen.PixelsY(d + r * GalleryPitch), QBColor(8),
+                             false);
+                }
                 page.FillStyle = Fill::Solid;
                 page.FillColor = QBColor(0);
                 page.ForeColor = QBColor(0);

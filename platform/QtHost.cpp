@@ -2,16 +2,14 @@
 #include "platform/QtHost.h"
 
 #include <QApplication>
-#include <QAudioDevice>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMediaDevices>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QTextBrowser>
 #include <QTime>
 #include <QTimer>
@@ -105,7 +103,31 @@ void QtHelpViewer::ShowContents(const std::string& helpFile)
 }
 
 QtMediaControl::QtMediaControl() = default;
-QtMediaControl::~QtMediaControl() = default;
+
+QtMediaControl::~QtMediaControl() = default; // the module is never unloaded, so the player can end here
+
+SoundBackend* QtMediaControl::backend()
+{
+    if (tried_)
+        return backend_.get();
+    tried_ = true;
+    // Beside the program in a build tree; where the package installs it otherwise, found from the
+    // program's own place first so that a package moved to another prefix still finds it.
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QStringList places = {dir, dir + QStringLiteral("/../" KALIDO_RELATIVE_LIBDIR "/kalido"),
+                                QStringLiteral(KALIDO_LIBDIR "/kalido")};
+    for (const QString& place : places) {
+        QLibrary module(place + QLatin1Char('/') + QLatin1String(SoundModuleName));
+        if (!module.load())
+            continue;
+        if (auto create = reinterpret_cast<CreateSoundBackend>(module.resolve(SoundModuleEntry))) {
+            backend_.reset(create());
+            return backend_.get();
+        }
+        module.unload();
+    }
+    return nullptr;
+}
 
 void QtMediaControl::SendString(const std::string& command)
 {
@@ -114,28 +136,25 @@ void QtMediaControl::SendString(const std::string& command)
         const std::string path = command.substr(play.size());
         if (!QFileInfo::exists(QString::fromStdString(path)))
             return; // a missing wave file is silent
-        auto& effect = sounds_[path];
-        if (!effect) {
-            effect = std::make_unique<QSoundEffect>();
-            effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
-        }
-        effect->play();
+        SoundBackend* sound = backend();
+        if (!sound)
+            return;
+        sound->Play(path);
         const int length = WaveMilliseconds(path);
         if (playing_.remainingTime() < length)
             playing_.setRemainingTime(length);
     } else if (command == "close all") {
-        sounds_.clear();
+        if (backend_)
+            backend_->CloseAll();
         playing_ = QDeadlineTimer();
     }
 }
 
 int QtMediaControl::RemainingMilliseconds() const { return std::max(0, static_cast<int>(playing_.remainingTime())); }
 
-bool QtMediaControl::Settled() const
-{
-    return std::none_of(sounds_.begin(), sounds_.end(),
-                        [](const auto& sound) { return sound.second->status() == QSoundEffect::Loading; });
-}
+bool QtMediaControl::Settled() const { return !backend_ || backend_->Settled(); }
+
+bool QtMediaControl::Audible() const { return backend_ && backend_->HasOutput(); }
 
 int WaveMilliseconds(const std::string& path)
 {
@@ -227,8 +246,7 @@ void QtProcess::End()
     // A sound is loaded and its output started before it is heard: allow a little for that. With
     // no device there is nothing to hear and nothing to wait for.
     const int left = media_.RemainingMilliseconds();
-    const int linger =
-        left == 0 || QMediaDevices::audioOutputs().isEmpty() ? 0 : std::min(left + FarewellStartUp, LongestFarewell);
+    const int linger = left == 0 || !media_.Audible() ? 0 : std::min(left + FarewellStartUp, LongestFarewell);
     QTimer::singleShot(linger, qApp, [] { QCoreApplication::exit(0); });
 }
 

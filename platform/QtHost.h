@@ -1,15 +1,14 @@
-// The Qt side of every seam: message boxes, QSoundEffect sound, the clock, the screen, the process.
+// The Qt side of every seam: message boxes, sound, the clock, the screen, the process.
 #pragma once
 
 #include "platform/Host.h"
+#include "platform/SoundBackend.h"
 
 #include <QDeadlineTimer>
 
-#include <map>
 #include <memory>
 #include <random>
 
-class QSoundEffect;
 class QWidget;
 
 namespace kalido {
@@ -37,6 +36,9 @@ private:
     std::unique_ptr<QWidget> window_;
 };
 
+// Sound comes from a module of its own (QSoundEffect underneath), loaded by the first "play": a
+// game that stays silent never maps the multimedia libraries. Without the module, or without an
+// audio device, every sound is silent.
 class QtMediaControl : public MediaControl {
 public:
     QtMediaControl();
@@ -46,9 +48,16 @@ public:
     int RemainingMilliseconds() const;
     // True once every open sound has loaded or failed to: none is still being read.
     bool Settled() const;
+    // True when sounds can be heard: the module is loaded and the machine has an audio output.
+    bool Audible() const;
+    // Whether the sound module has been loaded.
+    bool ModuleLoaded() const { return backend_ != nullptr; }
 
 private:
-    std::map<std::string, std::unique_ptr<QSoundEffect>> sounds_;
+    SoundBackend* backend(); // loads the module the first time, null when it cannot be loaded
+
+    std::unique_ptr<SoundBackend> backend_;
+    bool tried_ = false;
     QDeadlineTimer playing_;
 };
 

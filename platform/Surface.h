@@ -8,6 +8,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+
+class QPainter;
 
 namespace kalido {
 
@@ -20,13 +23,34 @@ struct PolyPoint {
 enum class Fill { Solid, Transparent };
 
 // Drawing never blends: no antialiasing and an exact 32-bit image, so a pixel read gives back
-// exactly the colour painted there. The hit test relies on that.
+// exactly the colour painted there. The hit test relies on that. The image is made when it is
+// first drawn on or shown: a surface that is only ever cleared (the gallery's page until the
+// gallery opens) costs no memory.
 class Surface {
 public:
     Surface(int width, int height, Colour backColor);
+    ~Surface();
+    Surface(Surface&&) noexcept;
+    Surface& operator=(Surface&&) noexcept;
 
-    int Width() const { return image_.width(); }
-    int Height() const { return image_.height(); }
+    // Keeps one painter open on the image while it lasts, so that a run of drawing calls does not
+    // pay for a painter each; with a clip, drawing reaches only the pixels inside it. A painting
+    // begun inside another one shares its painter.
+    class Painting {
+    public:
+        explicit Painting(Surface& surface, const QRect& clip = QRect());
+        ~Painting();
+        Painting(const Painting&) = delete;
+        Painting& operator=(const Painting&) = delete;
+        void Clip(const QRect& clip); // a null rectangle lifts the clip
+
+    private:
+        Surface& surface_;
+        bool owner_;
+    };
+
+    int Width() const { return size_.width(); }
+    int Height() const { return size_.height(); }
 
     Colour BackColor;
     Colour FillColor = 0;
@@ -46,13 +70,18 @@ public:
     void Refresh();
     std::function<void(const QRect& dirty)> OnRefresh;
 
-    const QImage& Image() const { return image_; }
+    const QImage& Image() const;
 
 private:
-    void touch(const QRect& area) { dirty_ |= area; }
+    void touch(const QRect& area) { dirty_ |= clip_.isNull() ? area : area & clip_; }
+    template <class Draw> void paint(Draw draw);
 
-    QImage image_;
+    QSize size_;
+    mutable QImage image_;  // null until first needed
+    mutable Colour unmade_; // the colour the image starts with when it is made
     QRect dirty_;
+    std::unique_ptr<QPainter> painter_; // while a Painting lasts
+    QRect clip_;
 };
 
 } // namespace kalido

@@ -1,6 +1,10 @@
 // Drawing the pieces, and the board's press, drag, turn and key handling.
 #include "TestHost.h"
 
+#include <QRegion>
+
+#include <functional>
+
 using namespace kalido;
 using namespace kalido::test;
 
@@ -132,6 +136,76 @@ TEST_F(Board, aReleaseAwayFromThePressWithoutAMoveStillMovesThePieceAndTheMiddle
 }
 
 class Drawing : public LoadedGame {};
+
+TEST(DragRepaint, paintsExactlyWhatRepaintingEveryPieceWouldAndPresentsEveryPixelItChanges)
+{
+    GameFixture partial, full;
+    ASSERT_TRUE(partial.Load());
+    ASSERT_TRUE(full.Load());
+    full.game->RepairOnlyWhatMoved = false;
+    Game& g = *partial.game;
+    QRegion presented;
+    g.Picture1.OnRefresh = [&](const QRect& r) { presented += r; };
+    int calls = 0;
+    // Runs one call on both games, then compares every image they hold.
+    auto both = [&](const std::function<void(Game&)>& call) {
+        ++calls;
+        const QImage before = g.Picture1.Image().copy();
+        presented = QRegion();
+        call(*full.game);
+        call(g);
+        auto same = [&](const Surface& a, const Surface& b) { return a.Image() == b.Image(); };
+        ASSERT_TRUE(same(g.Picture1, full.game->Picture1)) << "board, call " << calls;
+        ASSERT_TRUE(same(g.HitImage, full.game->HitImage)) << "hit-test image, call " << calls;
+        ASSERT_TRUE(same(g.TargetKal[0], full.game->TargetKal[0]) && same(g.TargetKal[1], full.game->TargetKal[1]))
+            << "target, call " << calls;
+        const QImage& after = g.Picture1.Image();
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                if (before.pixel(x, y) != after.pixel(x, y)) {
+                    ASSERT_TRUE(presented.contains(QPoint(x, y))) << x << "," << y << " not shown, call " << calls;
+                }
+    };
+    // A drag of piece i that zigzags across the board to (dx, dy) from the press, and its release.
+    auto drag = [&](int i, int dx, int dy, int zigzag = 9) {
+        const auto [x, y] = VisiblePoint(g, i);
+        both([&](Game& game) { game.Picture1_MouseDown(LeftButton, 0, x, y); });
+        for (int s = 1; s <= 12; ++s) {
+            const float jog = s == 12 ? 0.0f : static_cast<float>(s % 2 ? zigzag : -zigzag);
+            const float px = x + static_cast<float>(dx * s / 12) + jog, py = y + static_cast<float>(dy * s / 12) - jog;
+            both([&](Game& game) { game.Picture1_MouseMove(LeftButton, 0, px, py); });
+        }
+        both([&](Game& game) {
+            game.Picture1_MouseUp(LeftButton, 0, x + static_cast<float>(dx), y + static_cast<float>(dy));
+        });
+    };
+    auto turn = [&](int i) {
+        const auto [x, y] = VisiblePoint(g, i);
+        both([&](Game& game) { game.Picture1_MouseDown(RightButton, 0, x, y); });
+    };
+
+    drag(4, -60, -40); // across its neighbours, dropped
+    turn(2);
+    drag(0, -300, 0); // refused: back where it came from
+    both([](Game& game) { game.Picture1_KeyDown(KeyRight, CtrlMask); });
+    both([](Game& game) { game.Easy_Play(); });
+    turn(3);
+    drag(3, 40, 30, 20); // onto piece 5: they overlap
+    drag(5, 0, 0);       // and back to where it began: a click
+    both([](Game& game) { game.VeryEasy_Play(); });
+    drag(6, -150, -120, 30); // far across the board
+    both([](Game& game) {    // one piece away from figure 1: the drop solves it
+        PlaceAsFigure(game, 1, 120, 150);
+        game.PieceX[6] -= 40;
+        game.Picture1.Cls();
+        game.HitImage.Cls();
+        game.DrawBoard();
+    });
+    drag(6, 40, 0);
+    EXPECT_EQ(full.fake.dialogs.shown.size(), 1u) << "solved";
+    both([](Game& game) { game.CopyFigure(); });
+    drag(1, 50, 60, 15); // in design mode
+}
 
 TEST_F(Drawing, everyPieceLiesInTheHitImageInExactlyItsKeyColour)
 {

@@ -8,6 +8,7 @@
 #include "platform/QtHost.h"
 
 #include <QEventLoop>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -141,15 +142,26 @@ TEST(AboutForm, closesOnOkOrOnAPressOfAnyButtonOnTheCreditText)
     }
 }
 
-TEST(QtMediaControl, knowsHowLongItsSoundsPlayFromTheirWaveHeaders)
+// Whether Qt Multimedia is mapped into this process.
+static bool multimediaMapped()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+}
+
+TEST(QtMediaControl, loadsItsSoundModuleWithTheFirstSoundAndKnowsHowLongItsSoundsPlay)
 {
     const std::string data = std::string(KALIDO_DATA_DIR) + "/";
     EXPECT_EQ(WaveMilliseconds(data + "thank.wav"), 1656);
     EXPECT_EQ(WaveMilliseconds(data + "KALIDO.kal"), 0);
     EXPECT_EQ(WaveMilliseconds(data + "missing.wav"), 0);
     QtMediaControl media;
-    media.SendString("play " + data + "Click.wav");
+    media.SendString("close all");
     media.SendString("play /no/such/clap4.wav"); // silent
+    EXPECT_FALSE(multimediaMapped()) << "nothing played yet: the multimedia libraries stay out";
+    media.SendString("play " + data + "Click.wav");
+    EXPECT_TRUE(media.ModuleLoaded()) << "the sound module lies beside the executable";
+    EXPECT_TRUE(multimediaMapped());
     EXPECT_GT(media.RemainingMilliseconds(), 0);
     EXPECT_LE(media.RemainingMilliseconds(), 35) << "never longer than the file plays";
     QTRY_VERIFY(media.Settled()); // Qt reads wave files in the background: let it finish

@@ -14,6 +14,7 @@ fail() { echo "check_install: $*" >&2; exit 1; }
 DESTDIR="$tmp/root" cmake --install "$build" --prefix /usr >/dev/null
 usr="$tmp/root/usr"
 for f in bin/kalido lib/kalido/kalido; do [ -x "$usr/$f" ] || fail "$f is not an installed program"; done
+[ -f "$usr/lib/kalido/libkalido_sound.so" ] || fail "the sound module is not installed beside the program"
 for f in kalido/KALIDO.kal kalido/kalido.html kalido/clap4.wav applications/$id.desktop metainfo/$id.metainfo.xml \
   icons/hicolor/scalable/apps/$id.svg; do
   [ -s "$usr/share/$f" ] || fail "share/$f is missing"

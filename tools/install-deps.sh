@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kalido needs that are not there yet: "run" for playing, "test" for the
-# suite, "package" for building the .deb, "fuzz" for the fuzz target.
+# suite, "bench" for the benchmarks and bench/startup.py, "package" for building the .deb, "fuzz"
+# for the fuzz target.
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev fonts-dejavu-core)
@@ -10,8 +11,9 @@ case "${1:-run}" in
   package) packages+=(librsvg2-bin desktop-file-utils appstream dpkg-dev file) ;;
   fuzz) packages+=(clang libclang-rt-dev) ;;
   screen) packages+=(xvfb xdotool imagemagick x11-utils openbox) ;;
+  bench) packages+=(libbenchmark-dev xvfb) ;;
   sounds) packages+=(sox) ;;
-  *) echo "usage: $0 run|test|package|fuzz|screen|sounds" >&2; exit 2 ;;
+  *) echo "usage: $0 run|test|bench|package|fuzz|screen|sounds" >&2; exit 2 ;;
 esac
 
 missing=()
