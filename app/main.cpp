@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
     kalido::PaintTrace::InstallIfAsked(app);
     // The program ends through its own shutdown, which lets the farewell sound play out.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kalido.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kalido.png")));
     // Desktops match the windows to the menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kalido.Kalido"));
     kalido::AppHost qt;

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # Makes the command-panel icons and the program icon of app/icons (SVG 1.1, viewBox 0 0 32 32),
 # so that they can be remade and changed in one place.
-import math, os, sys
+import math, os, subprocess, sys
 
 OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "app", "icons")
 
@@ -261,8 +261,18 @@ for piece, fill in zip(square, PIECE):
     b += poly(sq(piece), fill, DARK, 0.9)
 icons["kalido"] = ("Kalido", b)
 
+# The game shows its icons from pictures made here, at the size the panel's buttons draw them and
+# at twice that for scaled screens, so that starting it parses no SVG (rsvg-convert, from
+# librsvg2-bin, draws them).
+SIZES = {"kalido": 32}  # the window icon; every other icon is a button's 20-pixel picture
+
 os.makedirs(OUT, exist_ok=True)
 for name, (title, body) in icons.items():
-    with open(os.path.join(OUT, name + ".svg"), "w") as fh:
+    path = os.path.join(OUT, name + ".svg")
+    with open(path, "w") as fh:
         fh.write(svg(title, body))
+    size = SIZES.get(name, 20)
+    for scale, suffix in ((1, ""), (2, "@2x")):
+        subprocess.run(["rsvg-convert", "-w", str(size * scale), "-h", str(size * scale),
+                        "-o", os.path.join(OUT, name + suffix + ".png"), path], check=True)
 print(len(icons), "icons written to", OUT)
