@@ -388,13 +388,16 @@ def shapes_file_text(figures):
 
 def lint(figures):
     bad = 0
-    seen = {}
+    seen, names = {}, {}
     for n, fig in enumerate(figures, start=1):
         found = problems(fig)
         key = fingerprint(fig)
         if key in seen:
             found.append(f"repeats figure {seen[key]}")
         seen.setdefault(key, n)
+        if fig.name in names:
+            found.append(f"has the name of figure {names[fig.name]}")
+        names.setdefault(fig.name, n)
         for p in found:
             print(f"{fig.where}: {n} {fig.name}: {p}")
         bad += bool(found)
