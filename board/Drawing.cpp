@@ -63,16 +63,7 @@ void Game::DrawPiece(int i)
 void Game::DrawBoard()
 {
     Surface::Painting board(Picture1), hit(HitImage);
-    // Index order: where pieces overlap, the higher index lies on top in both images.
-    for (int i = 0; i < PieceCount; ++i) {
-        if (i == SelectedPiece)
-            continue;
-        BuildPiecePoly(i, PiecePoly);
-        SetPieceBrush(i);
-        Picture1.FillStyle = Fill::Solid;
-        Picture1.Polygon(PiecePoly.data(), 4);
-        PaintHitPolygon(i, PiecePoly);
-    }
+    PaintPieces(true, QRect());
     // While a piece is selected the caller draws it, or its outline, and presents the board.
     if (SelectedPiece == NoPiece)
         Picture1.Refresh();
@@ -88,20 +79,27 @@ QRect Game::OutlineBox(const std::array<PolyPoint, 11>& poly)
 
 void Game::RepairBoard(Surface::Painting& painting, const QRect& box)
 {
-    // The same pieces in the same order as DrawBoard, but only those that reach into the box, and
-    // clipped to it: outside the box the board already shows them exactly so.
+    // Outside the box the board already shows every piece exactly so.
     painting.Clip(box);
+    PaintPieces(false, box);
+    painting.Clip(QRect());
+}
+
+void Game::PaintPieces(bool hitImageToo, const QRect& within)
+{
+    // Index order: where pieces overlap, the higher index lies on top in both images.
     for (int i = 0; i < PieceCount; ++i) {
         if (i == SelectedPiece)
             continue;
         BuildPiecePoly(i, PiecePoly);
-        if (!OutlineBox(PiecePoly).intersects(box))
+        if (!within.isNull() && !OutlineBox(PiecePoly).intersects(within))
             continue;
         SetPieceBrush(i);
         Picture1.FillStyle = Fill::Solid;
         Picture1.Polygon(PiecePoly.data(), 4);
+        if (hitImageToo)
+            PaintHitPolygon(i, PiecePoly);
     }
-    painting.Clip(QRect());
 }
 
 int Game::HitTest(float X, float Y) const

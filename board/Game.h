@@ -183,6 +183,9 @@ public:
     static QRect OutlineBox(const std::array<PolyPoint, 11>& poly);
     // DrawBoard on the board image alone and within box, during a drag.
     void RepairBoard(Surface::Painting& painting, const QRect& box);
+    // Every piece but the selected one, in index order, into the board (and the hit-test image);
+    // with a box, only the pieces whose outline reaches into it.
+    void PaintPieces(bool hitImageToo, const QRect& within);
     int HitTest(float X, float Y) const; // the piece whose key colour lies under (X, Y), or NoPiece
 
     // --- Board interaction

@@ -55,17 +55,14 @@ Surface::~Surface() = default;
 Surface::Surface(Surface&&) noexcept = default;
 Surface& Surface::operator=(Surface&&) noexcept = default;
 
-Surface::Painting::Painting(Surface& surface, const QRect& clip)
+Surface::Painting::Painting(Surface& surface)
     : surface_(surface),
       owner_(!surface.painter_)
 {
-    if (!owner_) {
-        Q_ASSERT(clip.isNull()); // inside another painting, which keeps its clip
-        return;
-    }
+    if (!owner_)
+        return;       // inside another painting, which keeps its painter and its clip
     surface_.Image(); // made before the painter takes it
     surface_.painter_ = std::make_unique<QPainter>(&surface_.image_);
-    Clip(clip);
 }
 
 void Surface::Painting::Clip(const QRect& clip)

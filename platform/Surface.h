@@ -34,11 +34,11 @@ public:
     Surface& operator=(Surface&&) noexcept;
 
     // Keeps one painter open on the image while it lasts, so that a run of drawing calls does not
-    // pay for a painter each; with a clip, drawing reaches only the pixels inside it. A painting
+    // pay for a painter each; Clip limits drawing to the pixels inside a rectangle. A painting
     // begun inside another one shares its painter.
     class Painting {
     public:
-        explicit Painting(Surface& surface, const QRect& clip = QRect());
+        explicit Painting(Surface& surface);
         ~Painting();
         Painting(const Painting&) = delete;
         Painting& operator=(const Painting&) = delete;
