@@ -69,7 +69,7 @@ kill -0 "$pid" 2>/dev/null || { cat "$root/tmp/game.log"; fail "the game ended w
 for f in "$root"/usr/share/games/kalido/*; do
   cmp -s "$f" "$game_dir/${f##*/}" || fail "${f##*/} is not in the game folder"
 done
-[ "$(stat -c %U "$game_dir/KALIDO.kal")" = player ] || fail "the game folder does not belong to the player"
+[ "$(stat -c %u "$game_dir/KALIDO.kal")" = "$(in_root id -u player)" ] || fail "the game folder does not belong to the player"
 sed 's/^/check_fresh_install: game says: /' "$root/tmp/game.log"
 echo "check_fresh_install: installed on a fresh Debian 12; the game prepared $(ls "$game_dir" | wc -l) files" \
   "in ~player/.local/share/kalido and kept running"
