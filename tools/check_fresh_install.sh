@@ -50,6 +50,12 @@ in_root DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recom
   >"$root/tmp/install.log" 2>&1 || { tail -n 30 "$root/tmp/install.log"; fail "apt-get install failed"; }
 grep -c '^Setting up' "$root/tmp/install.log" | sed 's/^/check_fresh_install: packages set up: /'
 
+# With no HOME the launcher says so and stops.
+status=0
+in_root /usr/games/kalido >"$root/tmp/nohome.log" 2>&1 || status=$?
+[ "$status" -eq 1 ] && grep -q "neither HOME nor XDG_DATA_HOME" "$root/tmp/nohome.log" && [ ! -e "$root/.local" ] ||
+  { cat "$root/tmp/nohome.log"; fail "without HOME the launcher did not stop with its message"; }
+
 # A player with a home of their own starts the game from a login shell, where /usr/games is on the PATH.
 in_root useradd --create-home --shell /bin/sh player
 in_root su - player -c 'mkdir -m 700 -p /tmp/player-runtime &&
