@@ -1,6 +1,7 @@
 // The command panel: hover highlighting, the dispatcher, and the difficulty levels.
 #include "TestHost.h"
 
+#include "app/DisplayPlatform.h"
 #include "app/PanelLayout.h"
 
 using namespace kalido;
@@ -168,4 +169,23 @@ TEST_F(Panel, atEasyAFigureShownOnPiecesThatAlreadyLieAsItStaysPlayable)
         EXPECT_TRUE(g().Picture1Enabled) << word;
         EXPECT_TRUE(f.fake.dialogs.shown.empty()) << word;
     }
+}
+
+TEST(DisplayPlatform, aWaylandSessionThatOffersAnXServerRunsOnItUnlessThePlayerChoseAPlatform)
+{
+    const struct {
+        DisplayEnvironment env; // QT_QPA_PLATFORM, WAYLAND_DISPLAY, XDG_SESSION_TYPE, DISPLAY
+        QByteArray expected;
+    } rows[] = {
+        {{"", "wayland-0", "wayland", ":0"}, "xcb;wayland"},
+        {{"", "", "wayland", ":1"}, "xcb;wayland"},
+        {{"", "wayland-0", "", ":0"}, "xcb;wayland"},
+        {{"wayland", "wayland-0", "wayland", ":0"}, ""}, // the player's choice stands
+        {{"", "wayland-0", "wayland", ""}, ""},          // no X server: Qt's own choice
+        {{"", "", "x11", ":0"}, ""},                     // an X session needs nothing
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(PlatformToRequest(row.env), row.expected)
+            << row.env.qpaPlatform.data() << "|" << row.env.waylandDisplay.data() << "|" << row.env.sessionType.data()
+            << "|" << row.env.x11Display.data();
 }

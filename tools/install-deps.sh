@@ -8,7 +8,7 @@ packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev fonts-dejav
 case "${1:-run}" in
   run) ;;
   test) packages+=(libgtest-dev libbenchmark-dev python3 librsvg2-bin desktop-file-utils appstream) ;;
-  package) packages+=(librsvg2-bin desktop-file-utils appstream dpkg-dev file) ;;
+  package) packages+=(librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian man-db) ;;
   fuzz) packages+=(clang libclang-rt-dev) ;;
   screen) packages+=(xvfb xdotool imagemagick x11-utils openbox) ;;
   bench) packages+=(libbenchmark-dev xvfb) ;;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Debian package (build/package/kalido_<version>_<arch>.deb), checks the installed
-# layout first, and shows what the package declares.
+# layout first and the package with lintian after, and shows what the package declares.
 set -euo pipefail
 src="$(cd "$(dirname "$0")/.." && pwd)"
 "$src/tools/install-deps.sh" package
@@ -11,5 +11,6 @@ cmake --build "$build" -j"$(nproc)"
 "$src/tools/check_install.sh" "$build"
 (cd "$build" && cpack -G DEB >/dev/null)
 deb="$(ls -t "$build"/kalido_*.deb | head -n 1)"
+lintian --fail-on error,warning "$deb"
 dpkg-deb --field "$deb" Package Version Architecture Depends Installed-Size
 echo "$deb"
