@@ -578,8 +578,9 @@ def apart(a, b):
 def all_tilings(fig, limit=TILINGS_COUNTED):
     """Every tiling of the figure's silhouette by the seven pieces, up to limit: lists of
     (kind, code, Q x, Q y), the piece's top-left corner in grid units. The search covers the first
-    free point of the silhouette (topmost, then leftmost) again and again: the piece that covers it
-    there has its own first corner on it, so each tiling is found once."""
+    free point of the silhouette (topmost, then leftmost) again and again: every piece that covers
+    points next to it has its own first corner on it, and those pieces are placed in one order, so
+    each tiling is found once."""
     region = []
     for piece, (code, x, y) in enumerate(fig.by_piece()):
         region.append([(x + ox, y + oy) for ox, oy in outline(KINDS[piece], code)])
@@ -612,7 +613,7 @@ def all_tilings(fig, limit=TILINGS_COUNTED):
                 return p
         return None
 
-    def search():
+    def search(last_at=None, last=(-1, -1)):
         if len(found) >= limit:
             return
         at = first_free()
@@ -620,10 +621,13 @@ def all_tilings(fig, limit=TILINGS_COUNTED):
             if len(placed) == 7:
                 found.append([(k, c, x, y) for k, c, x, y, _, _ in placed])
             return
-        for kind in BASE:
+        for kind_index, kind in enumerate(BASE):
             if not left[kind]:
                 continue
             for code, pts, first, size in shapes[kind]:
+                # Pieces that share the first free point are placed in one order only.
+                if at == last_at and (kind_index, code) <= last:
+                    continue
                 x, y = at[0] - first[0], at[1] - first[1]
                 poly = distinct([((x + ox).value(), (y + oy).value()) for ox, oy in pts])
                 b = box(poly)
@@ -641,7 +645,7 @@ def all_tilings(fig, limit=TILINGS_COUNTED):
                 added = [p for p in new if p not in corners]
                 for p in added:
                     corners[p] = (p[1].value(), p[0].value())
-                search()
+                search(at, (kind_index, code))
                 for p in added:
                     del corners[p]
                 placed.pop()
