@@ -136,7 +136,7 @@ public:
 
     // The first pixel (topmost, then leftmost) of this minus `taken` that has all eight neighbours
     // in it too; false when there is none, that is when only slivers of rounding are left.
-    bool FirstSolid(const Grid& taken, Point& at) const
+    bool FirstSolid(const Grid& taken, Point& at, std::array<std::vector<std::uint64_t>, 3>& rows) const
     {
         auto row = [&](int r, std::vector<std::uint64_t>& out) {
             // The pixels of row r whose left and right neighbours are free too.
@@ -153,7 +153,9 @@ public:
                 out[static_cast<std::size_t>(w)] = here & left & right;
             }
         };
-        std::vector<std::uint64_t> above(static_cast<std::size_t>(words_)), here(above), below(above);
+        for (auto& r : rows)
+            r.resize(static_cast<std::size_t>(words_));
+        auto &above = rows[0], &here = rows[1], &below = rows[2];
         row(-1, above);
         row(0, here);
         for (int r = 0; r < height_; ++r) {
@@ -261,7 +263,7 @@ private:
     bool Cover(int depth, unsigned used, Window window)
     {
         Point first;
-        if (!silhouette_.FirstSolid(taken_[static_cast<std::size_t>(depth)], first)) {
+        if (!silhouette_.FirstSolid(taken_[static_cast<std::size_t>(depth)], first, rows_)) {
             if (depth < PieceCount)
                 return false;
             found_ = window;
@@ -312,6 +314,7 @@ private:
     PerPiece<Runs> runs_, core_;
     Grid silhouette_;
     std::vector<Grid> taken_; // by depth: the pixels the pieces placed so far fill
+    std::array<std::vector<std::uint64_t>, 3> rows_;
     Window start_{}, found_{};
 };
 
