@@ -250,7 +250,8 @@ double ThreadMicroseconds()
 // every figure of the collection (the bundled ones first), a few arrangements: its listed tilings
 // (the stored one and others, such as mirror images, each piece a few pixels off), and arrangements
 // wrong in one way (a piece turned, two pieces swapped), which the judge must search through before
-// it refuses them. Reports the median and the worst processor time of one verdict.
+// it refuses them. Reports the median and the worst processor time of one verdict, and of the
+// judge alone.
 void BM_DropToVerdict(benchmark::State& state)
 {
     LoadedGame loaded;
@@ -306,7 +307,7 @@ void BM_DropToVerdict(benchmark::State& state)
             }
         }
     }
-    std::vector<double> times;
+    std::vector<double> times, judged;
     int solved = 0;
     for (auto _ : state) {
         for (const auto& [n, a] : arrangements) {
@@ -323,13 +324,23 @@ void BM_DropToVerdict(benchmark::State& state)
             times.push_back(ThreadMicroseconds() - start);
             solved += game.FigureSolved == game.YesValue;
             game.SetPicture1Enabled(true);
+            // The judge alone, on the same arrangement.
+            PerPiece<Placing> figure;
+            for (int i = 0; i < PieceCount; ++i)
+                figure[i] = {game.FigOrient[n][i], game.FigX[n][i], game.FigY[n][i]};
+            const double judging = ThreadMicroseconds();
+            benchmark::DoNotOptimize(JudgeArrangement(game, figure, a, game.PositionTolerance));
+            judged.push_back(ThreadMicroseconds() - judging);
         }
     }
     std::sort(times.begin(), times.end());
+    std::sort(judged.begin(), judged.end());
     state.counters["arrangements"] = static_cast<double>(arrangements.size());
     state.counters["solved"] = static_cast<double>(solved) / static_cast<double>(state.iterations());
     state.counters["median us"] = times[times.size() / 2];
     state.counters["worst us"] = times.back();
+    state.counters["judge median us"] = judged[judged.size() / 2];
+    state.counters["judge worst us"] = judged.back();
 }
 BENCHMARK(BM_DropToVerdict)->Arg(204)->Arg(500)->Iterations(3)->Unit(benchmark::kMillisecond);
 
