@@ -569,10 +569,10 @@ def inside_convex(poly, x, y):
         sign = s
     return True
 
-def box(poly):
+def poly_box(poly):
     return (min(p[0] for p in poly), min(p[1] for p in poly), max(p[0] for p in poly), max(p[1] for p in poly))
 
-def apart(a, b):
+def boxes_apart(a, b):
     return a[2] <= b[0] + 1e-9 or b[2] <= a[0] + 1e-9 or a[3] <= b[1] + 1e-9 or b[3] <= a[1] + 1e-9
 
 def all_tilings(fig, limit=TILINGS_COUNTED):
@@ -585,8 +585,8 @@ def all_tilings(fig, limit=TILINGS_COUNTED):
     for piece, (code, x, y) in enumerate(fig.by_piece()):
         region.append([(x + ox, y + oy) for ox, oy in outline(KINDS[piece], code)])
     region_f = [distinct([(x.value(), y.value()) for x, y in poly]) for poly in region]
-    region_box = (min(b[0] for b in map(box, region_f)), min(b[1] for b in map(box, region_f)),
-                  max(b[2] for b in map(box, region_f)), max(b[3] for b in map(box, region_f)))
+    region_box = (min(b[0] for b in map(poly_box, region_f)), min(b[1] for b in map(poly_box, region_f)),
+                  max(b[2] for b in map(poly_box, region_f)), max(b[3] for b in map(poly_box, region_f)))
     shapes = {}
     for kind in BASE:
         for code in range(2 if kind == "square" else 8):
@@ -630,13 +630,13 @@ def all_tilings(fig, limit=TILINGS_COUNTED):
                     continue
                 x, y = at[0] - first[0], at[1] - first[1]
                 poly = distinct([((x + ox).value(), (y + oy).value()) for ox, oy in pts])
-                b = box(poly)
+                b = poly_box(poly)
                 if b[0] < region_box[0] - 1e-9 or b[1] < region_box[1] - 1e-9 or \
                    b[2] > region_box[2] + 1e-9 or b[3] > region_box[3] + 1e-9:
                     continue
-                if any(not apart(b, q[5]) and area(clip(poly, q[4]) or [(0, 0)]) > 1e-6 for q in placed):
+                if any(not boxes_apart(b, q[5]) and area(clip(poly, q[4]) or [(0, 0)]) > 1e-6 for q in placed):
                     continue
-                within = sum(area(clip(poly, r) or [(0, 0)]) for r in region_f if not apart(b, box(r)))
+                within = sum(area(clip(poly, r) or [(0, 0)]) for r in region_f if not boxes_apart(b, poly_box(r)))
                 if abs(within - size) > 1e-6:
                     continue
                 left[kind] -= 1
