@@ -195,11 +195,12 @@ std::vector<std::pair<int, std::vector<Arrangement>>> ListedTilings(int figureCo
     while (std::getline(in, line)) {
         std::istringstream s(line);
         char comma = 0;
-        if (line.rfind("figure ", 0) == 0)
+        if (line.rfind("figure ", 0) == 0) {
             s.ignore(7) >> byRecord[record = line.substr(line.find(' ', 7) + 1)].first;
-        else if (!line.empty() && line[0] != '#' && byRecord[record].second.emplace_back().size())
-            for (auto& p : byRecord[record].second.back())
+        } else if (!line.empty() && line[0] != '#') {
+            for (auto& p : byRecord[record].second.emplace_back())
                 s >> p.orient >> comma >> p.x >> comma >> p.y;
+        }
     }
     std::istringstream file(BundledShapes());
     std::vector<std::pair<int, std::vector<Arrangement>>> out;
