@@ -201,10 +201,13 @@ private:
 constexpr int CornerReach = 8;
 // How far the silhouette's box may reach past the box of the pieces in their exact places.
 constexpr int RoundingSlack = 2;
-constexpr int LargestFigure = 2048;
+constexpr int LargestFigure = 2048; // pixels: past this only the stored arrangement is tried
 
-// Covers the silhouette piece by piece: the free pixel that comes first lies at a corner of what
-// is left, and whatever piece covers it there has one of its own corners on that corner.
+// Covers the silhouette piece by piece. The free pixel that comes first (topmost, then leftmost)
+// lies near a corner of what is left, a corner of the silhouette or of a piece placed before; any
+// piece that covers the silhouette there has one of its own corners on it. Each piece keeps its
+// orientation and takes only places within the tolerance of where it lies, with the figure at one
+// place for all seven.
 class Search {
 public:
     Search(const PieceModel& shapes, const PerPiece<Placing>& figure, const PerPiece<Placing>& pieces, int tolerance)
