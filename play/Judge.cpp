@@ -252,25 +252,14 @@ public:
         ready_ = true;
     }
 
-    bool Run(Window& found)
-    {
-        if (!ready_)
-            return false;
-        if (!Cover(0, 0, start_))
-            return false;
-        found = found_;
-        return true;
-    }
+    bool Run() { return ready_ && Cover(0, 0, start_); }
 
 private:
     bool Cover(int depth, unsigned used, Window window)
     {
         Point first;
         if (!silhouette_.FirstSolid(taken_[static_cast<std::size_t>(depth)], first, rows_)) {
-            if (depth < PieceCount)
-                return false;
-            found_ = window;
-            return true;
+            return depth == PieceCount;
         }
         if (depth == PieceCount)
             return false;
@@ -318,25 +307,14 @@ private:
     Grid silhouette_;
     std::vector<Grid> taken_; // by depth: the pixels the pieces placed so far fill
     std::array<std::vector<std::uint64_t>, 3> rows_;
-    Window start_{}, found_{};
+    Window start_{};
 };
 
 } // namespace
 
-Verdict JudgeArrangement(const PieceModel& shapes, const PerPiece<Placing>& figure, const PerPiece<Placing>& pieces,
-                         int tolerance)
+bool JudgeArrangement(const PieceModel& shapes, const PerPiece<Placing>& figure, const PerPiece<Placing>& pieces,
+                      int tolerance)
 {
-    // The figure's corner where the pieces' smallest reference coordinates are: the stored
-    // arrangement is drawn from there when it may be.
-    int preferX = pieces[0].x, preferY = pieces[0].y;
-    for (const Placing& p : pieces) {
-        preferX = std::min(preferX, p.x);
-        preferY = std::min(preferY, p.y);
-    }
-    auto verdict = [&](const Window& w) {
-        return Verdict{true, std::clamp(preferX, w.x0, w.x1), std::clamp(preferY, w.y0, w.y1)};
-    };
-
     // The stored arrangement, either piece of a congruent pair in either of the pair's places.
     constexpr int far = 1 << 20;
     for (int swaps = 0; swaps < 4; ++swaps) {
@@ -354,14 +332,9 @@ Verdict JudgeArrangement(const PieceModel& shapes, const PerPiece<Placing>& figu
                 w = w.Within(pieces[i].x - f.x, pieces[i].y - f.y, tolerance);
         }
         if (!w.Empty())
-            return verdict(w);
+            return true;
     }
-
-    Search search(shapes, figure, pieces, tolerance);
-    Window found{};
-    if (search.Run(found))
-        return verdict(found);
-    return {};
+    return Search(shapes, figure, pieces, tolerance).Run();
 }
 
 } // namespace kalido

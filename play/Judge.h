@@ -10,19 +10,12 @@ struct Placing {
     int orient = 0, x = 0, y = 0;
 };
 
-struct Verdict {
-    bool covered = false;
-    // Where the figure's own corner lies among the pieces: the stored arrangement drawn from here
-    // lies over them, each of its pieces within the tolerance of a player's piece.
-    int cornerX = 0, cornerY = 0;
-};
-
 // True when the pieces, each moved by at most `tolerance` pixels on each axis and kept in its
 // orientation, cover the silhouette of `figure` (the union of its stored pieces, which may lie
 // anywhere) without overlapping. Any tiling counts, not only the stored one: mirror images and
 // other places for any piece. Outlines are rounded to whole pixels, so edges may disagree by about
 // a pixel.
-Verdict JudgeArrangement(const PieceModel& shapes, const PerPiece<Placing>& figure, const PerPiece<Placing>& pieces,
-                         int tolerance);
+bool JudgeArrangement(const PieceModel& shapes, const PerPiece<Placing>& figure, const PerPiece<Placing>& pieces,
+                      int tolerance);
 
 } // namespace kalido

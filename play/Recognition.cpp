@@ -70,16 +70,16 @@ void Game::CheckSolved()
         figure[i] = {FigOrient[n][i], FigX[n][i], FigY[n][i]};
         pieces[i] = {PieceOrient[i], PieceX[i], PieceY[i]};
     }
-    const Verdict verdict = JudgeArrangement(*this, figure, pieces, PositionTolerance);
-    if (!verdict.covered)
+    if (!JudgeArrangement(*this, figure, pieces, PositionTolerance))
         return;
 
-    // The figure itself, drawn exactly over the pieces.
+    // The figure itself, drawn exactly over the pieces from their smallest reference coordinates.
     FigureSolved = YesValue;
+    const int MinX = *std::min_element(PieceX.begin(), PieceX.end());
+    const int MinY = *std::min_element(PieceY.begin(), PieceY.end());
     Picture1.Cls();
     for (int i = 0; i < PieceCount; ++i) {
-        const auto outline = PieceOutline(i, FigOrient[n][i], OriginX + verdict.cornerX + FigX[n][i],
-                                          OriginY + verdict.cornerY + FigY[n][i]);
+        const auto outline = PieceOutline(i, FigOrient[n][i], OriginX + MinX + FigX[n][i], OriginY + MinY + FigY[n][i]);
         Picture1.FillStyle = Fill::Solid;
         Picture1.FillColor = FigureColor;
         Picture1.ForeColor = QBColor(8);
