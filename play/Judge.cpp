@@ -63,6 +63,7 @@ Runs RunsOf(const Corners& c)
         maxY = std::max(maxY, c.at[k].y);
     }
     r.top = minY;
+    r.rows.reserve(static_cast<std::size_t>(maxY - minY));
     for (int y = minY; y < maxY; ++y) {
         const double yc = y + 0.5;
         double lo = 1e9, hi = -1e9;
@@ -86,6 +87,7 @@ Runs RunsOf(const Corners& c)
 Runs Eroded(const Runs& r)
 {
     Runs e;
+    e.rows.reserve(r.rows.size());
     e.top = r.top + 1;
     for (std::size_t k = 1; k + 1 < r.rows.size(); ++k) {
         const int from = std::max({r.rows[k - 1].first, r.rows[k].first, r.rows[k + 1].first}) + 1;
@@ -228,7 +230,7 @@ public:
             }
             figureRuns[i] = RunsOf(c);
             own_[i] = CornersOf(shapes, i, pieces[i].orient);
-            runs_[i] = RunsOf(own_[i]);
+            runs_[i] = pieces[i].orient == figure[i].orient ? figureRuns[i] : RunsOf(own_[i]);
             core_[i] = Eroded(runs_[i]);
         }
         if (maxX - minX > LargestFigure || maxY - minY > LargestFigure)

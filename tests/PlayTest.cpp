@@ -83,6 +83,20 @@ TEST(HomeLayoutFigure, waitsForThePlayersOwnMoveBeforeItCountsAsSolved)
     EXPECT_TRUE(g.Picture1Enabled);
 }
 
+// A figure whose stored pieces overlap (the designer lets a little through) is solved as stored,
+// but not with the piece that the others cover lying elsewhere: every piece needs a place.
+TEST(OverlappingFigure, isSolvedAsStoredButNotWithTheCoveredPieceElsewhere)
+{
+    GameFixture f(ShapesWithRecords({"1,60,60,5,60,60,3,60,60,1,60,162,1,94,128,1,60,162,7,128,128,7,162,60"}));
+    ASSERT_TRUE(f.Load());
+    for (int away : {0, 100}) {
+        PlaceAsFigure(*f.game, 1, 50, 50);
+        f.game->PieceX[2] += away;
+        f.game->CheckSolved();
+        EXPECT_EQ(f.game->FigureSolved, away == 0) << away;
+    }
+}
+
 TEST_F(Play, dropBoundsHoldAtTwentyAndAtThreeHundredThirtyAndSixtyFive)
 {
     const int p = 3, ext = g().PieceExtentX[p][0]; // the square, 48 pixels a side
