@@ -3,6 +3,7 @@
 // game plays on a collection of 500 figures (the most a file may hold), made from the bundled ones.
 #include "board/Game.h"
 #include "platform/PictureBox.h"
+#include "play/Judge.h"
 
 #include <QApplication>
 #include <QFile>
@@ -10,6 +11,12 @@
 #include <QWindow>
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <ctime>
+#include <fstream>
+#include <map>
+#include <sstream>
 
 using namespace kalido;
 
@@ -230,6 +237,112 @@ void BM_GalleryScrollStep(benchmark::State& state)
     state.counters["paints per step"] = static_cast<double>(shown.paints) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_GalleryScrollStep)->Unit(benchmark::kMicrosecond);
+
+// The processor time this thread has used: on a shared machine, wall time mostly measures the others.
+double ThreadMicroseconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
+}
+
+// From a drop to the verdict: the board drawn afresh with the dropped piece, then the judge. For
+// every figure of the collection (the bundled ones first), a few arrangements: its listed tilings
+// (the stored one and others, such as mirror images, each piece a few pixels off), and arrangements
+// wrong in one way (a piece turned, two pieces swapped), which the judge must search through before
+// it refuses them. Reports the median and the worst processor time of one verdict, and of the
+// judge alone.
+void BM_DropToVerdict(benchmark::State& state)
+{
+    LoadedGame loaded;
+    Game& game = loaded.game;
+    const int figures = static_cast<int>(state.range(0));
+    std::map<std::string, std::vector<PerPiece<Placing>>> tilings;
+    {
+        std::ifstream in(KALIDO_TILINGS);
+        std::string line, record;
+        while (std::getline(in, line)) {
+            if (line.rfind("figure ", 0) == 0)
+                record = line.substr(line.find(' ', 7) + 1);
+            else if (!line.empty() && line[0] != '#' && tilings[record].size() < 8) {
+                std::istringstream s(line);
+                char comma = 0;
+                PerPiece<Placing> t;
+                for (Placing& p : t)
+                    s >> p.orient >> comma >> p.x >> comma >> p.y;
+                tilings[record].push_back(t);
+            }
+        }
+    }
+    std::vector<std::pair<int, PerPiece<Placing>>> arrangements;
+    for (int n = 1; n <= figures; ++n) {
+        std::ostringstream record;
+        record << "60,60";
+        PerPiece<Placing> stored;
+        for (int i = 0; i < PieceCount; ++i) {
+            stored[i] = {game.FigOrient[n][i], game.FigX[n][i], game.FigY[n][i]};
+            record << "," << stored[i].orient << "," << 60 + stored[i].x << "," << 60 + stored[i].y;
+        }
+        auto listed = tilings[record.str()];
+        listed.push_back(stored);
+        for (int k = 0; k < static_cast<int>(listed.size()); ++k) {
+            PerPiece<Placing> a = listed[static_cast<std::size_t>(k)];
+            for (int i = 0; i < PieceCount; ++i) {
+                a[i].x += 80 + (i * 5 + k) % 21 - 10;
+                a[i].y += 80 + (i * 3 + k) % 21 - 10;
+            }
+            arrangements.emplace_back(n, a);
+        }
+        for (int i = 0; i < PieceCount; ++i) {
+            PerPiece<Placing> turned = stored, swapped = stored;
+            turned[i].orient = NextOrient(i, turned[i].orient);
+            std::swap(swapped[i].x, swapped[(i + 3) % PieceCount].x);
+            std::swap(swapped[i].y, swapped[(i + 3) % PieceCount].y);
+            for (auto* a : {&turned, &swapped}) {
+                for (Placing& p : *a) {
+                    p.x += 80;
+                    p.y += 80;
+                }
+                arrangements.emplace_back(n, *a);
+            }
+        }
+    }
+    std::vector<double> times, judged;
+    int solved = 0;
+    for (auto _ : state) {
+        for (const auto& [n, a] : arrangements) {
+            game.CurrentFigure = n;
+            for (int i = 0; i < PieceCount; ++i) {
+                game.PieceOrient[i] = a[i].orient;
+                game.PieceX[i] = a[i].x;
+                game.PieceY[i] = a[i].y;
+            }
+            const double start = ThreadMicroseconds();
+            game.Picture1.Cls();
+            game.DrawBoard();
+            game.CheckSolved();
+            times.push_back(ThreadMicroseconds() - start);
+            solved += game.FigureSolved == game.YesValue;
+            game.SetPicture1Enabled(true);
+            // The judge alone, on the same arrangement.
+            PerPiece<Placing> figure;
+            for (int i = 0; i < PieceCount; ++i)
+                figure[i] = {game.FigOrient[n][i], game.FigX[n][i], game.FigY[n][i]};
+            const double judging = ThreadMicroseconds();
+            benchmark::DoNotOptimize(JudgeArrangement(game, figure, a, game.PositionTolerance));
+            judged.push_back(ThreadMicroseconds() - judging);
+        }
+    }
+    std::sort(times.begin(), times.end());
+    std::sort(judged.begin(), judged.end());
+    state.counters["arrangements"] = static_cast<double>(arrangements.size());
+    state.counters["solved"] = static_cast<double>(solved) / static_cast<double>(state.iterations());
+    state.counters["median us"] = times[times.size() / 2];
+    state.counters["worst us"] = times.back();
+    state.counters["judge median us"] = judged[judged.size() / 2];
+    state.counters["judge worst us"] = judged.back();
+}
+BENCHMARK(BM_DropToVerdict)->Arg(204)->Arg(500)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

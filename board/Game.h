@@ -200,8 +200,8 @@ public:
     // --- Figures, recognition, restart
     void ShowFigure();
     void CheckPiecePlaced(int i); // the Placed flags of piece i and its twin; never completes a figure
+    // The flags of all seven pieces, after anything but a turn has changed orientations.
     void CheckAllPiecesPlaced();
-    bool AllPiecesPlaced() const;
     void CheckSolved();
     // After a player's drop or turn: when the arrangement is the figure, applaud, congratulate
     // and move on to a random figure. True when it did.

@@ -127,9 +127,8 @@ void Game::TurnPiece(int n)
     SelectedPiece = NoPiece;
     PlaySound("Click");
 
-    // A turn that gives every piece its orientation may complete the figure, as a drop may.
-    if (DesignMode != YesValue && AllPiecesPlaced())
-        CheckSolvedAfterMove();
+    // A turn may complete the figure as a drop may, judged the same way.
+    CheckSolvedAfterMove();
 }
 
 void Game::Picture1_KeyDown(int KeyCode, int Shift)

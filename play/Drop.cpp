@@ -80,6 +80,7 @@ bool Game::CheckSolvedAfterMove()
     ShowFigure();
     CheckAllPiecesPlaced();
     SetPicture1Enabled(true);
+    host_.forms.FocusBoard(); // locking the board took its keyboard focus
     return true;
 }
 
@@ -90,6 +91,7 @@ void Game::ResetPieces()
     PieceY = HomeY;
     for (int i = 0; i < PieceCount; ++i)
         PieceOrient[i] = HomeOrient[i];
+    CheckAllPiecesPlaced();
     HitImage.Cls();
     Picture1.Cls();
     DrawBoard();
@@ -115,6 +117,7 @@ void Game::CopyFigure()
         PaintHitPolygon(i, PiecePoly);
     }
     DesignMode = YesValue;
+    CheckAllPiecesPlaced();
     DrawBoard();
     Picture1.Refresh();
 }

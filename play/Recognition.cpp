@@ -1,14 +1,15 @@
-// Telling whether the pieces make up the current figure: orientations first, then positions.
+// Telling whether the pieces make up the current figure: the orientation flags, and the judge.
 #include "board/Game.h"
+#include "play/Judge.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace kalido {
 
-// Only the flags: a figure is completed by a player's own drop or turn (CheckSolvedAfterMove),
-// never by the checks that run for all seven pieces when a figure is shown or the pieces come
-// home, so a figure that happens to match the home layout does not lock the board unannounced.
+// Only the flags, which the EASY level shows: a figure is completed by a player's own drop or turn
+// (CheckSolvedAfterMove), never by the checks that run for all seven pieces when a figure is shown
+// or the pieces come home, so a figure that happens to match the home layout does not lock the
+// board unannounced.
 void Game::CheckPiecePlaced(int i)
 {
     Placed[i] = NoValue;
@@ -28,8 +29,6 @@ void Game::CheckAllPiecesPlaced()
     for (int i = 0; i < PieceCount; ++i)
         CheckPiecePlaced(i);
 }
-
-bool Game::AllPiecesPlaced() const { return std::count(Placed.begin(), Placed.end(), YesValue) == PieceCount; }
 
 // Either piece of a congruent pair may fill either of the pair's places. The first row that
 // holds decides; when both pieces could only take the same place, the lower number gets the credit.
@@ -64,22 +63,20 @@ void Game::CheckSolved()
         return;
     const int n = CurrentFigure;
 
-    // Positions count relative to the arrangement's top-left reference point, so the figure may
-    // be built anywhere on the board. The tolerance holds on each axis separately.
+    // Any arrangement of the pieces that covers the silhouette counts, wherever on the board, each
+    // piece within the tolerance of its place on each axis.
+    PerPiece<Placing> figure, pieces;
+    for (int i = 0; i < PieceCount; ++i) {
+        figure[i] = {FigOrient[n][i], FigX[n][i], FigY[n][i]};
+        pieces[i] = {PieceOrient[i], PieceX[i], PieceY[i]};
+    }
+    if (!JudgeArrangement(*this, figure, pieces, PositionTolerance))
+        return;
+
+    // The figure itself, drawn exactly over the pieces from their smallest reference coordinates.
+    FigureSolved = YesValue;
     const int MinX = *std::min_element(PieceX.begin(), PieceX.end());
     const int MinY = *std::min_element(PieceY.begin(), PieceY.end());
-    auto fits = [&](int piece, int place) {
-        return std::abs(PieceX[piece] - MinX - FigX[n][place]) <= PositionTolerance &&
-               std::abs(PieceY[piece] - MinY - FigY[n][place]) <= PositionTolerance;
-    };
-    for (int i : {5, 6, 3})
-        if (!fits(i, i))
-            return;
-    for (auto [a, b] : {std::pair{0, 1}, std::pair{2, 4}})
-        if (!(fits(a, a) && fits(b, b)) && !(fits(a, b) && fits(b, a)))
-            return;
-
-    FigureSolved = YesValue;
     Picture1.Cls();
     for (int i = 0; i < PieceCount; ++i) {
         const auto outline = PieceOutline(i, FigOrient[n][i], OriginX + MinX + FigX[n][i], OriginY + MinY + FigY[n][i]);

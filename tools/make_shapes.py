@@ -10,6 +10,8 @@ the readable figure source in tools/figures/.
     make_shapes.py pieces          the corners of every piece in every orientation, in units
     make_shapes.py solve A|B "x,y x,y ..."
                                    tiles an outline with the seven pieces and prints the piece lines
+    make_shapes.py tilings         lists every tiling of each figure's silhouette in tests/tilings.txt
+                                   (figures already listed there under the same record are kept)
 
 Geometry: lengths are counted in grid units (24 px); a diagonal unit (34 px) stands for sqrt 2
 grid units. Every orientation of a piece is the base outline turned by a multiple of 45 degrees
@@ -542,6 +544,172 @@ def solve(lattice, target):
             return found
     return None
 
+# ---------------------------------------------------------------- every tiling of a figure's silhouette
+#
+# The game accepts any arrangement of the seven pieces that covers a figure's silhouette, not only
+# the arrangement stored for it. `tilings` lists those arrangements for every figure, in exact
+# geometry, so that the tests can lay each one out and check that the game sees it solved.
+
+TILINGS_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "tilings.txt")
+TILINGS_KEPT = 64      # tilings written per figure
+TILINGS_COUNTED = 1000  # the search stops counting here
+PIECE_OF_KIND = {"large": [0, 1], "small": [2, 4], "square": [3], "medium": [5], "para": [6]}
+EIGHT_WAYS = [(math.cos(math.radians(22.5 + 45 * k)), math.sin(math.radians(22.5 + 45 * k))) for k in range(8)]
+
+def inside_convex(poly, x, y):
+    """True when x, y lies strictly inside a convex polygon."""
+    sign = 0
+    for i in range(len(poly)):
+        (x0, y0), (x1, y1) = poly[i - 1], poly[i]
+        s = (x1 - x0) * (y - y0) - (y1 - y0) * (x - x0)
+        if abs(s) < 1e-12:
+            return False
+        if sign and (s > 0) != (sign > 0):
+            return False
+        sign = s
+    return True
+
+def poly_box(poly):
+    return (min(p[0] for p in poly), min(p[1] for p in poly), max(p[0] for p in poly), max(p[1] for p in poly))
+
+def boxes_apart(a, b):
+    return a[2] <= b[0] + 1e-9 or b[2] <= a[0] + 1e-9 or a[3] <= b[1] + 1e-9 or b[3] <= a[1] + 1e-9
+
+def all_tilings(fig, limit=TILINGS_COUNTED):
+    """Every tiling of the figure's silhouette by the seven pieces, up to limit: lists of
+    (kind, code, Q x, Q y), the piece's top-left corner in grid units. The search covers the first
+    free point of the silhouette (topmost, then leftmost) again and again: every piece that covers
+    points next to it has its own first corner on it, and those pieces are placed in one order, so
+    each tiling is found once."""
+    region = []
+    for piece, (code, x, y) in enumerate(fig.by_piece()):
+        region.append([(x + ox, y + oy) for ox, oy in outline(KINDS[piece], code)])
+    region_f = [distinct([(x.value(), y.value()) for x, y in poly]) for poly in region]
+    region_box = (min(b[0] for b in map(poly_box, region_f)), min(b[1] for b in map(poly_box, region_f)),
+                  max(b[2] for b in map(poly_box, region_f)), max(b[3] for b in map(poly_box, region_f)))
+    shapes = {}
+    for kind in BASE:
+        for code in range(2 if kind == "square" else 8):
+            pts = outline(kind, code)
+            first = min(pts, key=lambda p: (p[1].value(), p[0].value()))
+            shapes.setdefault(kind, []).append((code, pts, first, area([(x.value(), y.value()) for x, y in pts])))
+    corners = {}
+    for poly in region:
+        for p in poly:
+            corners[p] = (p[1].value(), p[0].value())
+    left = dict(COUNTS)
+    placed = []  # (kind, code, x, y, float polygon, its box)
+    found = []
+
+    def free(x, y):
+        return (any(inside_convex(p, x, y) for p in region_f) and
+                not any(inside_convex(p[4], x, y) for p in placed))
+
+    def first_free():
+        eps = 1e-4
+        for p, _ in sorted(corners.items(), key=lambda item: item[1]):
+            fx, fy = p[0].value(), p[1].value()
+            if any(free(fx + eps * dx, fy + eps * dy) for dx, dy in EIGHT_WAYS):
+                return p
+        return None
+
+    def search(last_at=None, last=(-1, -1)):
+        if len(found) >= limit:
+            return
+        at = first_free()
+        if at is None:
+            if len(placed) == 7:
+                found.append([(k, c, x, y) for k, c, x, y, _, _ in placed])
+            return
+        for kind_index, kind in enumerate(BASE):
+            if not left[kind]:
+                continue
+            for code, pts, first, size in shapes[kind]:
+                # Pieces that share the first free point are placed in one order only.
+                if at == last_at and (kind_index, code) <= last:
+                    continue
+                x, y = at[0] - first[0], at[1] - first[1]
+                poly = distinct([((x + ox).value(), (y + oy).value()) for ox, oy in pts])
+                b = poly_box(poly)
+                if b[0] < region_box[0] - 1e-9 or b[1] < region_box[1] - 1e-9 or \
+                   b[2] > region_box[2] + 1e-9 or b[3] > region_box[3] + 1e-9:
+                    continue
+                if any(not boxes_apart(b, q[5]) and area(clip(poly, q[4]) or [(0, 0)]) > 1e-6 for q in placed):
+                    continue
+                within = sum(area(clip(poly, r) or [(0, 0)]) for r in region_f if not boxes_apart(b, poly_box(r)))
+                if abs(within - size) > 1e-6:
+                    continue
+                left[kind] -= 1
+                placed.append((kind, code, x, y, poly, b))
+                new = [(x + ox, y + oy) for ox, oy in pts]
+                added = [p for p in new if p not in corners]
+                for p in added:
+                    corners[p] = (p[1].value(), p[0].value())
+                search(at, (kind_index, code))
+                for p in added:
+                    del corners[p]
+                placed.pop()
+                left[kind] += 1
+
+    search()
+    return found
+
+def tiling_line(fig, tiling):
+    """One tiling as the tests read it: for pieces 0 to 6, the orientation code and the top-left
+    corner in pixels, in the frame of the figure's stored record."""
+    placed = pixel_polys(fig)
+    raw = [(px(x), px(y)) for _, (code, x, y) in enumerate(fig.by_piece())]
+    dx, dy = placed[0][2] - raw[0][0], placed[0][3] - raw[0][1]
+    slots = {k: list(v) for k, v in PIECE_OF_KIND.items()}
+    by_piece = [None] * 7
+    for kind, code, x, y in tiling:
+        by_piece[slots[kind].pop(0)] = (code, px(x) + dx, px(y) + dy)
+    return " ".join(f"{c},{x},{y}" for c, x, y in by_piece)
+
+def tilings_file_text(figures, old_text=""):
+    """The tilings of every figure, each figure under its record (without its number), so that a
+    figure already listed in old_text is not searched again."""
+    known = {}
+    key = None
+    for line in old_text.splitlines():
+        if line.startswith("figure "):
+            key = line.split(" ", 2)[2]
+            known[key] = [line]
+        elif key and line and not line.startswith("#"):
+            known[key].append(line)
+    lines = ["# Every tiling of each bundled figure's silhouette by the seven pieces (at most "
+             f"{TILINGS_KEPT} listed; counted up to {TILINGS_COUNTED}).",
+             "# Made by tools/make_shapes.py tilings; a figure line holds its tiling count and its record.",
+             "# A tiling line: code,x,y of pieces 0 to 6, in pixels from the corner of the figure's record."]
+    counts = []
+    for n, fig in enumerate(figures, start=1):
+        record = figure_record(n, fig).split(",", 1)[1]
+        if record in known:
+            block = known[record]
+            counts.append(int(block[0].split(" ", 2)[1]))
+        else:
+            found = all_tilings(fig)
+            counts.append(len(found))
+            block = [f"figure {len(found)} {record}"] + [tiling_line(fig, t) for t in found[:TILINGS_KEPT]]
+            print(f"{n} {fig.name}: {len(found)}", file=sys.stderr)
+        lines += block
+    return "".join(line + "\n" for line in lines), counts
+
+def tilings(figures):
+    old = ""
+    if os.path.exists(TILINGS_FILE):
+        with open(TILINGS_FILE) as f:
+            old = f.read()
+    text, counts = tilings_file_text(figures, old)
+    with open(TILINGS_FILE, "w") as f:
+        f.write(text)
+    spread = {}
+    for c in counts:
+        spread[c] = spread.get(c, 0) + 1
+    print(f"{len(figures)} figures, {sum(min(c, TILINGS_KEPT) for c in counts)} tilings listed; tilings per figure: " +
+          ", ".join(f"{c}: {spread[c]}" for c in sorted(spread)))
+    return all(counts)
+
 def main(argv):
     files = [a for a in argv if a.endswith(".txt")]
     argv = [a for a in argv if not a.endswith(".txt")]
@@ -575,6 +743,8 @@ def main(argv):
                 corners = " ".join(f"({x}{u},{y}{u})" for x, y in pts)
                 print(f"{kind:7}{code}  {corners}   size {max(x for x, _ in pts)}{u} x {max(y for _, y in pts)}{u}")
         return 0
+    if argv[0] == "tilings":
+        return 0 if tilings(figures) else 1
     if argv[0] == "solve" and len(argv) == 3 and argv[1] in ("A", "B"):
         return 0 if solve_outline(argv[1], argv[2]) else 1
     print(__doc__, file=sys.stderr)
