@@ -4,7 +4,13 @@ the readable figure source in tools/figures/.
 
     make_shapes.py                 writes data/KALIDO.kal
     make_shapes.py --check         exits 1 when data/KALIDO.kal differs from what the source makes
-    make_shapes.py lint [FILE...]  the designer's checks on every figure, and a count by category
+    make_shapes.py lint [FILE...]  the checks on every figure, and a count by category: it fits the
+                                   target view; no two pieces overlap; no piece, and no cluster of
+                                   pieces, lies more than 2 px from the rest (the exact distance
+                                   between the pixel outlines), nor apart as the designer's corner
+                                   probes see it; it covers a fifth of its box; its name, its
+                                   arrangement (up to a shift, twins swapped) and its silhouette
+                                   are its own
     make_shapes.py render [DIR] [--pieces] [FILE...]
                                    pictures of the figures, 30 to a page (needs ImageMagick)
     make_shapes.py pieces          the corners of every piece in every orientation, in units
@@ -334,6 +340,60 @@ def touching_pieces(placed):
                     touch[hit].add(i)
     return touch
 
+def segment_distance(p, a, b):
+    """How far point p lies from the segment a-b."""
+    dx, dy = b[0] - a[0], b[1] - a[1]
+    t = max(0.0, min(1.0, ((p[0] - a[0]) * dx + (p[1] - a[1]) * dy) / (dx * dx + dy * dy)))
+    return math.hypot(p[0] - a[0] - t * dx, p[1] - a[1] - t * dy)
+
+def segments_meet(a, b, c, d):
+    def turn(p, q, r):
+        v = (q[0] - p[0]) * (r[1] - p[1]) - (q[1] - p[1]) * (r[0] - p[0])
+        return (v > 0) - (v < 0)
+    if turn(a, b, c) * turn(a, b, d) > 0 or turn(c, d, a) * turn(c, d, b) > 0:
+        return False
+    # Collinear segments meet only where their boxes do.
+    return (min(a[0], b[0]) <= max(c[0], d[0]) and min(c[0], d[0]) <= max(a[0], b[0]) and
+            min(a[1], b[1]) <= max(c[1], d[1]) and min(c[1], d[1]) <= max(a[1], b[1]))
+
+def poly_distance(p, q):
+    """The exact distance between two convex polygons: 0 where they touch or overlap."""
+    edges_p = [(p[i - 1], p[i]) for i in range(len(p))]
+    edges_q = [(q[i - 1], q[i]) for i in range(len(q))]
+    if any(segments_meet(a, b, c, d) for a, b in edges_p for c, d in edges_q):
+        return 0.0
+    if inside(q, *p[0]) or inside(p, *q[0]):
+        return 0.0
+    return min(min(segment_distance(v, a, b) for v in p for a, b in edges_q),
+               min(segment_distance(v, a, b) for v in q for a, b in edges_p))
+
+GAP = 2  # pixels: a wider gap between pieces shows in the target view
+
+def gaps(placed):
+    """What stands apart in a figure: a piece more than GAP pixels from every other piece, or a
+    cluster of pieces that far from the rest, each with its distance in pixels."""
+    polys = [distinct(poly) for *_, poly in placed]
+    n = len(polys)
+    dist = [[poly_distance(polys[i], polys[j]) if i != j else math.inf for j in range(n)] for i in range(n)]
+    out = []
+    for i in range(n):
+        if min(dist[i]) > GAP:
+            out.append(f"the {KINDS[i]} lies {min(dist[i]):.1f} px from every other piece")
+    if out:
+        return out
+    reach, todo = {0}, [0]
+    while todo:
+        i = todo.pop()
+        for j in range(n):
+            if j not in reach and dist[i][j] <= GAP:
+                reach.add(j)
+                todo.append(j)
+    if len(reach) < n:
+        apart = min(dist[i][j] for i in reach for j in range(n) if j not in reach)
+        out.append(f"the {', '.join(KINDS[j] for j in range(n) if j not in reach)} "
+                   f"stand {apart:.1f} px from the rest")
+    return out
+
 def problems(fig):
     """What keeps a figure out of the collection; an empty list when it passes."""
     out = []
@@ -349,6 +409,7 @@ def problems(fig):
             common = clip(exact[i], exact[j])
             if len(common) >= 3 and area(common) * GRID * GRID > 2:
                 out.append(f"pieces {KINDS[i]} and {KINDS[j]} overlap by {area(common) * GRID * GRID:.0f} px2")
+    out += gaps(placed)
     touch = touching_pieces(placed)
     if any(not t for t in touch):
         out.append("a piece stands alone: " + ", ".join(KINDS[i] for i, t in enumerate(touch) if not t))
@@ -371,6 +432,35 @@ def fingerprint(fig):
     placed = pixel_polys(fig)
     return tuple(sorted((KINDS[i], c, x, y) for i, c, x, y, _ in placed))
 
+def silhouette(fig):
+    """The outline of the figure as a whole, the same for every tiling of one shape: the pieces'
+    edges, each counter-clockwise, summed along each line so that an edge two pieces share
+    cancels. Every edge runs across, down or at 45 degrees, so the lines and ends are whole pixels."""
+    runs = {}
+    for *_, poly in pixel_polys(fig):
+        poly = distinct(poly)
+        if sum(poly[i - 1][0] * poly[i][1] - poly[i][0] * poly[i - 1][1] for i in range(len(poly))) < 0:
+            poly = poly[::-1]
+        for (x0, y0), (x1, y1) in zip(poly, poly[1:] + poly[:1]):
+            dx, dy = (x1 > x0) - (x1 < x0), (y1 > y0) - (y1 < y0)
+            sign = 1 if dx > 0 or (dx == 0 and dy > 0) else -1
+            dx, dy = dx * sign, dy * sign
+            line = (dx, dy, x0 * dy - y0 * dx)  # direction and offset
+            t0, t1 = sorted((x0, x1) if dx else (y0, y1))
+            ev = runs.setdefault(line, {})
+            ev[t0] = ev.get(t0, 0) + sign
+            ev[t1] = ev.get(t1, 0) - sign
+    out = []
+    for line, ev in runs.items():
+        level, start = 0, None
+        for t in sorted(ev):
+            before, level = level, level + ev[t]
+            if before != level:
+                if before:
+                    out.append((line, start, t, before))
+                start = t
+    return tuple(sorted(out))
+
 def figure_record(n, fig):
     values = [n, 60, 60]  # the figure's corner, as if built 50 pixels into the board
     for _, code, x, y, _ in pixel_polys(fig):
@@ -388,13 +478,17 @@ def shapes_file_text(figures):
 
 def lint(figures):
     bad = 0
-    seen, names = {}, {}
+    seen, shapes, names = {}, {}, {}
     for n, fig in enumerate(figures, start=1):
         found = problems(fig)
         key = fingerprint(fig)
         if key in seen:
             found.append(f"repeats figure {seen[key]}")
         seen.setdefault(key, n)
+        shape = silhouette(fig)
+        if shape in shapes and shapes[shape] != seen[key]:
+            found.append(f"has the silhouette of figure {shapes[shape]}, tiled otherwise")
+        shapes.setdefault(shape, n)
         if fig.name in names:
             found.append(f"has the name of figure {names[fig.name]}")
         names.setdefault(fig.name, n)
