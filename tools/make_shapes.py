@@ -474,6 +474,41 @@ def shapes_file_text(figures):
     lines += [figure_record(n, fig) for n, fig in enumerate(figures, start=1)]
     return "".join(line + "\r\n" for line in lines)
 
+# ---------------------------------------------------------------- gallery order
+#
+# The gallery goes from simple to complex: by category in the order below, and within a category
+# the fuller silhouettes first. Fullness is the silhouette's area over the area of its convex
+# hull: 1 for a convex shape, less for every notch, hole and limb sticking out; ties go to the
+# outline with fewer sides, then to the name. The order of the figures in the source files does
+# not matter.
+
+CATEGORIES = ["convex", "letters", "digits", "signs", "buildings", "objects", "boats", "vehicles",
+              "animals", "people"]
+
+def hull_area(points):
+    pts = sorted(set(points))
+    def half(seq):
+        out = []
+        for p in seq:
+            while len(out) >= 2 and ((out[-1][0] - out[-2][0]) * (p[1] - out[-2][1]) -
+                                     (out[-1][1] - out[-2][1]) * (p[0] - out[-2][0])) <= 0:
+                out.pop()
+            out.append(p)
+        return out[:-1]
+    return area(half(pts) + half(pts[::-1]))
+
+def fullness(fig):
+    placed = pixel_polys(fig)
+    return (sum(area(distinct(poly)) for *_, poly in placed) /
+            hull_area([p for *_, poly in placed for p in poly]))
+
+def gallery_order(figures):
+    for fig in figures:
+        if fig.category not in CATEGORIES:
+            raise SourceError(f"{fig.where}: no category '{fig.category}' (there are {', '.join(CATEGORIES)})")
+    return sorted(figures, key=lambda f: (CATEGORIES.index(f.category), -round(fullness(f), 3),
+                                          len(silhouette(f)), f.name))
+
 # ---------------------------------------------------------------- commands
 
 def lint(figures):
@@ -640,7 +675,7 @@ def main(argv):
     files = [a for a in argv if a.endswith(".txt")]
     argv = [a for a in argv if not a.endswith(".txt")]
     try:
-        figures = read_source(files) if not argv or argv[0] != "solve" else []
+        figures = gallery_order(read_source(files)) if not argv or argv[0] != "solve" else []
     except SourceError as e:
         print(e, file=sys.stderr)
         return 2
