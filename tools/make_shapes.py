@@ -2,8 +2,9 @@
 """Builds data/KALIDO.kal: the piece geometry, computed exactly, and the bundled figures, read from
 the readable figure source in tools/figures/.
 
-    make_shapes.py                 writes data/KALIDO.kal
-    make_shapes.py --check         exits 1 when data/KALIDO.kal differs from what the source makes
+    make_shapes.py                 writes data/KALIDO.kal, and the catalogue of figures and their
+                                   count in the help, data/kalido.html
+    make_shapes.py --check         exits 1 when either differs from what the source makes
     make_shapes.py lint [FILE...]  the checks on every figure, and a count by category: it fits the
                                    target view; no two pieces overlap; no piece, and no cluster of
                                    pieces, lies more than 2 px from the rest (the exact distance
@@ -671,6 +672,48 @@ def solve(lattice, target):
             return found
     return None
 
+# ---------------------------------------------------------------- the help's catalogue
+
+HELP_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "kalido.html")
+CATALOGUE_START = "<!-- The figure catalogue: tools/make_shapes.py writes everything down to its end mark. -->"
+CATALOGUE_END = "<!-- The end of the figure catalogue. -->"
+COUNT = re.compile(r"(The collection that comes with the game holds )\d+( figures)")
+TITLES = {"convex": "Convex shapes", "letters": "Letters", "digits": "Digits", "signs": "Signs and symbols",
+          "buildings": "Buildings", "objects": "Objects", "boats": "Boats", "vehicles": "Vehicles",
+          "animals": "Animals", "people": "People"}
+
+def catalogue_html(figures, cols=4):
+    """Every figure by number and name, a table for each category."""
+    def esc(t):
+        return t.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+    out = [CATALOGUE_START, '<h2><a name="catalogue"></a>The figures, by number</h2>',
+           f"<p>The collection that comes with the game, {len(figures)} figures in the order of the "
+           "gallery: each category goes from the fuller, simpler silhouettes to the ones with more "
+           "notches and limbs.</p>"]
+    n = 1
+    for cat in CATEGORIES:
+        group = [f for f in figures if f.category == cat]
+        if not group:
+            continue
+        out.append(f"<h3>{TITLES[cat]}: figures {n} to {n + len(group) - 1}</h3>")
+        out.append('<table cellpadding="2" cellspacing="0">')
+        for row in range(0, len(group), cols):
+            cells = "".join(f'<td align="right">{n + row + k}</td><td>{esc(f.name)}</td>'
+                            for k, f in enumerate(group[row:row + cols]))
+            out.append(f"<tr>{cells}</tr>")
+        out.append("</table>")
+        n += len(group)
+    out.append(CATALOGUE_END)
+    return "\n".join(out)
+
+def help_text(old, figures):
+    """The help with its catalogue and its count of figures made afresh, the rest as it was."""
+    start, end = old.find(CATALOGUE_START), old.find(CATALOGUE_END)
+    if start < 0 or end < start:
+        raise SourceError(f"data/kalido.html: the catalogue's marks are missing ({CATALOGUE_START})")
+    text = old[:start] + catalogue_html(figures) + old[end + len(CATALOGUE_END):]
+    return COUNT.sub(lambda m: f"{m.group(1)}{len(figures)}{m.group(2)}", text)
+
 def main(argv):
     files = [a for a in argv if a.endswith(".txt")]
     argv = [a for a in argv if not a.endswith(".txt")]
@@ -679,17 +722,30 @@ def main(argv):
     except SourceError as e:
         print(e, file=sys.stderr)
         return 2
+    if not argv or argv[0] == "--check":
+        if files:
+            print("the shapes file and the help are made from every file in tools/figures", file=sys.stderr)
+            return 2
+        with open(HELP_FILE, encoding="utf-8", newline="") as f:
+            old_help = f.read()
+        with open(SHAPES_FILE, newline="") as f:
+            old_shapes = f.read()
+        try:
+            made = {SHAPES_FILE: (old_shapes, shapes_file_text(figures)), HELP_FILE: (old_help, help_text(old_help, figures))}
+        except SourceError as e:
+            print(e, file=sys.stderr)
+            return 2
     if not argv:
-        with open(SHAPES_FILE, "w", newline="") as f:
-            f.write(shapes_file_text(figures))
-        print(f"{len(figures)} figures written to data/KALIDO.kal")
+        for path, (_, text) in made.items():
+            with open(path, "w", encoding="utf-8", newline="") as f:
+                f.write(text)
+        print(f"{len(figures)} figures written to data/KALIDO.kal and to the help's catalogue")
         return 0
     if argv[0] == "--check":
-        with open(SHAPES_FILE, newline="") as f:
-            same = f.read() == shapes_file_text(figures)
-        if not same:
-            print("data/KALIDO.kal differs from what tools/figures makes: run tools/make_shapes.py", file=sys.stderr)
-        return 0 if same else 1
+        stale = [os.path.basename(path) for path, (old, new) in made.items() if old != new]
+        if stale:
+            print(f"{' and '.join(stale)}: not what tools/figures makes; run tools/make_shapes.py", file=sys.stderr)
+        return 1 if stale else 0
     if argv[0] == "lint":
         return 0 if lint(figures) else 1
     if argv[0] == "render":
