@@ -14,6 +14,10 @@ the readable figure source in tools/figures/.
                                    are its own
     make_shapes.py render [DIR] [--pieces] [FILE...]
                                    pictures of the figures, 30 to a page (needs ImageMagick)
+    make_shapes.py render [DIR] --blind[=SEED] [FILE...]
+                                   pages for a blind reading: black silhouettes shuffled (seed 1
+                                   unless given) and numbered only, with answers.txt for the
+                                   reader; the key goes apart, to DIR-key.txt
     make_shapes.py pieces          the corners of every piece in every orientation, in units
     make_shapes.py solve A|B "x,y x,y ..."
                                    tiles an outline with the seven pieces and prints the piece lines
@@ -544,8 +548,8 @@ def lint(figures):
           f"; {large} larger than a gallery square; {bad} with problems")
     return bad == 0 and len(figures) <= 500
 
-def render(figures, out_dir, pieces=False, per_page=30, cols=6):
-    """Pages of figures at half size, each with its number and name."""
+def render(figures, out_dir, pieces=False, labels=None, per_page=30, cols=6):
+    """Pages of figures at half size, each with its label: by default its number and name."""
     import subprocess
     os.makedirs(out_dir, exist_ok=True)
     cw, ch = 150, 170
@@ -567,7 +571,7 @@ def render(figures, out_dir, pieces=False, per_page=30, cols=6):
                 fill = colours[i] if pieces else "#202020"
                 pts = " ".join(f"{sx + x / 2:.1f},{sy + y / 2:.1f}" for x, y in distinct(poly))
                 draw.append(f"fill '{fill}' stroke '{'#ffffff' if pieces else fill}' polygon {pts}")
-            label = f"{start + k + 1} {fig.name}".replace("'", "")
+            label = (labels[start + k] if labels else f"{start + k + 1} {fig.name}").replace("'", "")
             draw.append(f"fill '#000000' stroke none font-size 12 text {ox},{oy + ch - 14} '{label}'")
         mvg = os.path.join(out_dir, "page.mvg")
         with open(mvg, "w") as f:
@@ -576,6 +580,22 @@ def render(figures, out_dir, pieces=False, per_page=30, cols=6):
         subprocess.run(["convert", f"mvg:{mvg}", name], check=True)
         os.remove(mvg)
         print(name)
+
+def render_blind(figures, out_dir, seed):
+    """Pages for a reader who is not told the names: black silhouettes in a shuffled order,
+    numbered only, and the key apart from the pages, in out_dir-key.txt."""
+    import random
+    order = list(range(len(figures)))
+    random.Random(seed).shuffle(order)
+    out_dir = out_dir.rstrip("/")
+    render([figures[i] for i in order], out_dir, labels=[str(k + 1) for k in range(len(order))])
+    with open(os.path.join(out_dir, "answers.txt"), "w") as f:
+        f.write("What does each figure show? One answer a line.\n\n")
+        f.write("".join(f"{k + 1}. \n" for k in range(len(order))))
+    with open(out_dir + "-key.txt", "w") as f:
+        f.write(f"# reader's number, figure number, category, name (shuffled with seed {seed})\n")
+        f.write("".join(f"{k + 1}\t{i + 1}\t{figures[i].category}\t{figures[i].name}\n" for k, i in enumerate(order)))
+    print(out_dir + "-key.txt")
 
 def solve_outline(lattice, text):
     """Prints the piece lines of one tiling of the outline, or says there is none."""
@@ -749,8 +769,12 @@ def main(argv):
     if argv[0] == "lint":
         return 0 if lint(figures) else 1
     if argv[0] == "render":
+        seed = next((a.split("=", 1)[1] for a in argv if a.startswith("--blind=")), None)
         dirs = [a for a in argv[1:] if not a.startswith("--")]
-        render(figures, dirs[0] if dirs else "build/figures", pieces="--pieces" in argv)
+        if seed is not None or "--blind" in argv:
+            render_blind(figures, dirs[0] if dirs else "build/blind", int(seed or 1))
+        else:
+            render(figures, dirs[0] if dirs else "build/figures", pieces="--pieces" in argv)
         return 0
     if argv[0] == "pieces":
         for kind in BASE:
