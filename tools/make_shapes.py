@@ -2,9 +2,9 @@
 """Builds data/KALIDO.kal: the piece geometry, computed exactly, and the bundled figures, read from
 the readable figure source in tools/figures/.
 
-    make_shapes.py                 writes data/KALIDO.kal, and the catalogue of figures and their
-                                   count in the help, data/kalido.html
-    make_shapes.py --check         exits 1 when either differs from what the source makes
+    make_shapes.py                 writes data/KALIDO.kal, the catalogue of figures in the help
+                                   (data/kalido.html) and the counts in the help and README.md
+    make_shapes.py --check         exits 1 when any of them differs from what the source makes
     make_shapes.py lint [FILE...]  the checks on every figure, and a count by category: it fits the
                                    target view; no two pieces overlap; no piece, and no cluster of
                                    pieces, lies more than 2 px from the rest (the exact distance
@@ -726,6 +726,17 @@ def catalogue_html(figures, cols=4):
     out.append(CATALOGUE_END)
     return "\n".join(out)
 
+README_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "README.md")
+README_COUNT = re.compile(r"The bundled collection holds \d+ figures: [^.]*\.")
+NOUNS = {"convex": "convex shapes"}
+
+def readme_text(old, figures):
+    """README with its sentence on the bundled collection counted afresh."""
+    counts = [(NOUNS.get(c, c), sum(f.category == c for f in figures)) for c in CATEGORIES]
+    parts = [f"{n} {noun}" for noun, n in counts if n]
+    line = f"The bundled collection holds {len(figures)} figures: {', '.join(parts[:-1])} and {parts[-1]}."
+    return README_COUNT.sub(line, old, count=1)
+
 def help_text(old, figures):
     """The help with its catalogue and its count of figures made afresh, the rest as it was."""
     start, end = old.find(CATALOGUE_START), old.find(CATALOGUE_END)
@@ -750,8 +761,11 @@ def main(argv):
             old_help = f.read()
         with open(SHAPES_FILE, newline="") as f:
             old_shapes = f.read()
+        with open(README_FILE, encoding="utf-8", newline="") as f:
+            old_readme = f.read()
         try:
-            made = {SHAPES_FILE: (old_shapes, shapes_file_text(figures)), HELP_FILE: (old_help, help_text(old_help, figures))}
+            made = {SHAPES_FILE: (old_shapes, shapes_file_text(figures)), HELP_FILE: (old_help, help_text(old_help, figures)),
+                    README_FILE: (old_readme, readme_text(old_readme, figures))}
         except SourceError as e:
             print(e, file=sys.stderr)
             return 2
@@ -759,7 +773,7 @@ def main(argv):
         for path, (_, text) in made.items():
             with open(path, "w", encoding="utf-8", newline="") as f:
                 f.write(text)
-        print(f"{len(figures)} figures written to data/KALIDO.kal and to the help's catalogue")
+        print(f"{len(figures)} figures written to data/KALIDO.kal, the help's catalogue and the counts")
         return 0
     if argv[0] == "--check":
         stale = [os.path.basename(path) for path, (old, new) in made.items() if old != new]
