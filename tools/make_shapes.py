@@ -2,11 +2,22 @@
 """Builds data/KALIDO.kal: the piece geometry, computed exactly, and the bundled figures, read from
 the readable figure source in tools/figures/.
 
-    make_shapes.py                 writes data/KALIDO.kal
-    make_shapes.py --check         exits 1 when data/KALIDO.kal differs from what the source makes
-    make_shapes.py lint [FILE...]  the designer's checks on every figure, and a count by category
+    make_shapes.py                 writes data/KALIDO.kal, the catalogue of figures in the help
+                                   (data/kalido.html) and the counts in the help and README.md
+    make_shapes.py --check         exits 1 when any of them differs from what the source makes
+    make_shapes.py lint [FILE...]  the checks on every figure, and a count by category: it fits the
+                                   target view; no two pieces overlap; no piece, and no cluster of
+                                   pieces, lies more than 2 px from the rest (the exact distance
+                                   between the pixel outlines), nor apart as the designer's corner
+                                   probes see it; it covers a fifth of its box; its name, its
+                                   arrangement (up to a shift, twins swapped) and its silhouette
+                                   are its own
     make_shapes.py render [DIR] [--pieces] [FILE...]
                                    pictures of the figures, 30 to a page (needs ImageMagick)
+    make_shapes.py render [DIR] --blind[=SEED] [FILE...]
+                                   pages for a blind reading: black silhouettes shuffled (seed 1
+                                   unless given) and numbered only, with answers.txt for the
+                                   reader; the key goes apart, to DIR-key.txt
     make_shapes.py pieces          the corners of every piece in every orientation, in units
     make_shapes.py solve A|B "x,y x,y ..."
                                    tiles an outline with the seven pieces and prints the piece lines
@@ -334,6 +345,60 @@ def touching_pieces(placed):
                     touch[hit].add(i)
     return touch
 
+def segment_distance(p, a, b):
+    """How far point p lies from the segment a-b."""
+    dx, dy = b[0] - a[0], b[1] - a[1]
+    t = max(0.0, min(1.0, ((p[0] - a[0]) * dx + (p[1] - a[1]) * dy) / (dx * dx + dy * dy)))
+    return math.hypot(p[0] - a[0] - t * dx, p[1] - a[1] - t * dy)
+
+def segments_meet(a, b, c, d):
+    def turn(p, q, r):
+        v = (q[0] - p[0]) * (r[1] - p[1]) - (q[1] - p[1]) * (r[0] - p[0])
+        return (v > 0) - (v < 0)
+    if turn(a, b, c) * turn(a, b, d) > 0 or turn(c, d, a) * turn(c, d, b) > 0:
+        return False
+    # Collinear segments meet only where their boxes do.
+    return (min(a[0], b[0]) <= max(c[0], d[0]) and min(c[0], d[0]) <= max(a[0], b[0]) and
+            min(a[1], b[1]) <= max(c[1], d[1]) and min(c[1], d[1]) <= max(a[1], b[1]))
+
+def poly_distance(p, q):
+    """The exact distance between two convex polygons: 0 where they touch or overlap."""
+    edges_p = [(p[i - 1], p[i]) for i in range(len(p))]
+    edges_q = [(q[i - 1], q[i]) for i in range(len(q))]
+    if any(segments_meet(a, b, c, d) for a, b in edges_p for c, d in edges_q):
+        return 0.0
+    if inside(q, *p[0]) or inside(p, *q[0]):
+        return 0.0
+    return min(min(segment_distance(v, a, b) for v in p for a, b in edges_q),
+               min(segment_distance(v, a, b) for v in q for a, b in edges_p))
+
+GAP = 2  # pixels: a wider gap between pieces shows in the target view
+
+def gaps(placed):
+    """What stands apart in a figure: a piece more than GAP pixels from every other piece, or a
+    cluster of pieces that far from the rest, each with its distance in pixels."""
+    polys = [distinct(poly) for *_, poly in placed]
+    n = len(polys)
+    dist = [[poly_distance(polys[i], polys[j]) if i != j else math.inf for j in range(n)] for i in range(n)]
+    out = []
+    for i in range(n):
+        if min(dist[i]) > GAP:
+            out.append(f"the {KINDS[i]} lies {min(dist[i]):.1f} px from every other piece")
+    if out:
+        return out
+    reach, todo = {0}, [0]
+    while todo:
+        i = todo.pop()
+        for j in range(n):
+            if j not in reach and dist[i][j] <= GAP:
+                reach.add(j)
+                todo.append(j)
+    if len(reach) < n:
+        apart = min(dist[i][j] for i in reach for j in range(n) if j not in reach)
+        out.append(f"the {', '.join(KINDS[j] for j in range(n) if j not in reach)} "
+                   f"stand {apart:.1f} px from the rest")
+    return out
+
 def problems(fig):
     """What keeps a figure out of the collection; an empty list when it passes."""
     out = []
@@ -349,6 +414,7 @@ def problems(fig):
             common = clip(exact[i], exact[j])
             if len(common) >= 3 and area(common) * GRID * GRID > 2:
                 out.append(f"pieces {KINDS[i]} and {KINDS[j]} overlap by {area(common) * GRID * GRID:.0f} px2")
+    out += gaps(placed)
     touch = touching_pieces(placed)
     if any(not t for t in touch):
         out.append("a piece stands alone: " + ", ".join(KINDS[i] for i, t in enumerate(touch) if not t))
@@ -371,6 +437,35 @@ def fingerprint(fig):
     placed = pixel_polys(fig)
     return tuple(sorted((KINDS[i], c, x, y) for i, c, x, y, _ in placed))
 
+def silhouette(fig):
+    """The outline of the figure as a whole, the same for every tiling of one shape: the pieces'
+    edges, each counter-clockwise, summed along each line so that an edge two pieces share
+    cancels. Every edge runs across, down or at 45 degrees, so the lines and ends are whole pixels."""
+    runs = {}
+    for *_, poly in pixel_polys(fig):
+        poly = distinct(poly)
+        if sum(poly[i - 1][0] * poly[i][1] - poly[i][0] * poly[i - 1][1] for i in range(len(poly))) < 0:
+            poly = poly[::-1]
+        for (x0, y0), (x1, y1) in zip(poly, poly[1:] + poly[:1]):
+            dx, dy = (x1 > x0) - (x1 < x0), (y1 > y0) - (y1 < y0)
+            sign = 1 if dx > 0 or (dx == 0 and dy > 0) else -1
+            dx, dy = dx * sign, dy * sign
+            line = (dx, dy, x0 * dy - y0 * dx)  # direction and offset
+            t0, t1 = sorted((x0, x1) if dx else (y0, y1))
+            ev = runs.setdefault(line, {})
+            ev[t0] = ev.get(t0, 0) + sign
+            ev[t1] = ev.get(t1, 0) - sign
+    out = []
+    for line, ev in runs.items():
+        level, start = 0, None
+        for t in sorted(ev):
+            before, level = level, level + ev[t]
+            if before != level:
+                if before:
+                    out.append((line, start, t, before))
+                start = t
+    return tuple(sorted(out))
+
 def figure_record(n, fig):
     values = [n, 60, 60]  # the figure's corner, as if built 50 pixels into the board
     for _, code, x, y, _ in pixel_polys(fig):
@@ -384,17 +479,56 @@ def shapes_file_text(figures):
     lines += [figure_record(n, fig) for n, fig in enumerate(figures, start=1)]
     return "".join(line + "\r\n" for line in lines)
 
+# ---------------------------------------------------------------- gallery order
+#
+# The gallery goes from simple to complex: by category in the order below, and within a category
+# the fuller silhouettes first. Fullness is the silhouette's area over the area of its convex
+# hull: 1 for a convex shape, less for every notch, hole and limb sticking out; ties go to the
+# outline with fewer sides, then to the name. The order of the figures in the source files does
+# not matter.
+
+CATEGORIES = ["convex", "letters", "digits", "signs", "buildings", "objects", "boats", "vehicles",
+              "animals", "people"]
+
+def hull_area(points):
+    pts = sorted(set(points))
+    def half(seq):
+        out = []
+        for p in seq:
+            while len(out) >= 2 and ((out[-1][0] - out[-2][0]) * (p[1] - out[-2][1]) -
+                                     (out[-1][1] - out[-2][1]) * (p[0] - out[-2][0])) <= 0:
+                out.pop()
+            out.append(p)
+        return out[:-1]
+    return area(half(pts) + half(pts[::-1]))
+
+def fullness(fig):
+    placed = pixel_polys(fig)
+    return (sum(area(distinct(poly)) for *_, poly in placed) /
+            hull_area([p for *_, poly in placed for p in poly]))
+
+def gallery_order(figures):
+    for fig in figures:
+        if fig.category not in CATEGORIES:
+            raise SourceError(f"{fig.where}: no category '{fig.category}' (there are {', '.join(CATEGORIES)})")
+    return sorted(figures, key=lambda f: (CATEGORIES.index(f.category), -round(fullness(f), 3),
+                                          len(silhouette(f)), f.name))
+
 # ---------------------------------------------------------------- commands
 
 def lint(figures):
     bad = 0
-    seen, names = {}, {}
+    seen, shapes, names = {}, {}, {}
     for n, fig in enumerate(figures, start=1):
         found = problems(fig)
         key = fingerprint(fig)
         if key in seen:
             found.append(f"repeats figure {seen[key]}")
         seen.setdefault(key, n)
+        shape = silhouette(fig)
+        if shape in shapes and shapes[shape] != seen[key]:
+            found.append(f"has the silhouette of figure {shapes[shape]}, tiled otherwise")
+        shapes.setdefault(shape, n)
         if fig.name in names:
             found.append(f"has the name of figure {names[fig.name]}")
         names.setdefault(fig.name, n)
@@ -414,8 +548,8 @@ def lint(figures):
           f"; {large} larger than a gallery square; {bad} with problems")
     return bad == 0 and len(figures) <= 500
 
-def render(figures, out_dir, pieces=False, per_page=30, cols=6):
-    """Pages of figures at half size, each with its number and name."""
+def render(figures, out_dir, pieces=False, labels=None, per_page=30, cols=6):
+    """Pages of figures at half size, each with its label: by default its number and name."""
     import subprocess
     os.makedirs(out_dir, exist_ok=True)
     cw, ch = 150, 170
@@ -437,7 +571,7 @@ def render(figures, out_dir, pieces=False, per_page=30, cols=6):
                 fill = colours[i] if pieces else "#202020"
                 pts = " ".join(f"{sx + x / 2:.1f},{sy + y / 2:.1f}" for x, y in distinct(poly))
                 draw.append(f"fill '{fill}' stroke '{'#ffffff' if pieces else fill}' polygon {pts}")
-            label = f"{start + k + 1} {fig.name}".replace("'", "")
+            label = (labels[start + k] if labels else f"{start + k + 1} {fig.name}").replace("'", "")
             draw.append(f"fill '#000000' stroke none font-size 12 text {ox},{oy + ch - 14} '{label}'")
         mvg = os.path.join(out_dir, "page.mvg")
         with open(mvg, "w") as f:
@@ -446,6 +580,22 @@ def render(figures, out_dir, pieces=False, per_page=30, cols=6):
         subprocess.run(["convert", f"mvg:{mvg}", name], check=True)
         os.remove(mvg)
         print(name)
+
+def render_blind(figures, out_dir, seed):
+    """Pages for a reader who is not told the names: black silhouettes in a shuffled order,
+    numbered only, and the key apart from the pages, in out_dir-key.txt."""
+    import random
+    order = list(range(len(figures)))
+    random.Random(seed).shuffle(order)
+    out_dir = out_dir.rstrip("/")
+    render([figures[i] for i in order], out_dir, labels=[str(k + 1) for k in range(len(order))])
+    with open(os.path.join(out_dir, "answers.txt"), "w") as f:
+        f.write("What does each figure show? One answer a line.\n\n")
+        f.write("".join(f"{k + 1}. \n" for k in range(len(order))))
+    with open(out_dir + "-key.txt", "w") as f:
+        f.write(f"# reader's number, figure number, category, name (shuffled with seed {seed})\n")
+        f.write("".join(f"{k + 1}\t{i + 1}\t{figures[i].category}\t{figures[i].name}\n" for k, i in enumerate(order)))
+    print(out_dir + "-key.txt")
 
 def solve_outline(lattice, text):
     """Prints the piece lines of one tiling of the outline, or says there is none."""
@@ -542,30 +692,103 @@ def solve(lattice, target):
             return found
     return None
 
+# ---------------------------------------------------------------- the help's catalogue
+
+HELP_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "kalido.html")
+CATALOGUE_START = "<!-- The figure catalogue: tools/make_shapes.py writes everything down to its end mark. -->"
+CATALOGUE_END = "<!-- The end of the figure catalogue. -->"
+COUNT = re.compile(r"(The collection that comes with the game holds )\d+( figures)")
+TITLES = {"convex": "Convex shapes", "letters": "Letters", "digits": "Digits", "signs": "Signs and symbols",
+          "buildings": "Buildings", "objects": "Objects", "boats": "Boats", "vehicles": "Vehicles",
+          "animals": "Animals", "people": "People"}
+
+def catalogue_html(figures, cols=4):
+    """Every figure by number and name, a table for each category."""
+    def esc(t):
+        return t.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+    out = [CATALOGUE_START, '<h2><a name="catalogue"></a>The figures, by number</h2>',
+           f"<p>The collection that comes with the game, {len(figures)} figures in the order of the "
+           "gallery: each category goes from the fuller, simpler silhouettes to the ones with more "
+           "notches and limbs.</p>"]
+    n = 1
+    for cat in CATEGORIES:
+        group = [f for f in figures if f.category == cat]
+        if not group:
+            continue
+        out.append(f"<h3>{TITLES[cat]}: figures {n} to {n + len(group) - 1}</h3>")
+        out.append('<table cellpadding="2" cellspacing="0">')
+        for row in range(0, len(group), cols):
+            cells = "".join(f'<td align="right">{n + row + k}</td><td>{esc(f.name)}</td>'
+                            for k, f in enumerate(group[row:row + cols]))
+            out.append(f"<tr>{cells}</tr>")
+        out.append("</table>")
+        n += len(group)
+    out.append(CATALOGUE_END)
+    return "\n".join(out)
+
+README_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "README.md")
+README_COUNT = re.compile(r"The bundled collection holds \d+ figures: [^.]*\.")
+NOUNS = {"convex": "convex shapes"}
+
+def readme_text(old, figures):
+    """README with its sentence on the bundled collection counted afresh."""
+    counts = [(NOUNS.get(c, c), sum(f.category == c for f in figures)) for c in CATEGORIES]
+    parts = [f"{n} {noun}" for noun, n in counts if n]
+    line = f"The bundled collection holds {len(figures)} figures: {', '.join(parts[:-1])} and {parts[-1]}."
+    return README_COUNT.sub(line, old, count=1)
+
+def help_text(old, figures):
+    """The help with its catalogue and its count of figures made afresh, the rest as it was."""
+    start, end = old.find(CATALOGUE_START), old.find(CATALOGUE_END)
+    if start < 0 or end < start:
+        raise SourceError(f"data/kalido.html: the catalogue's marks are missing ({CATALOGUE_START})")
+    text = old[:start] + catalogue_html(figures) + old[end + len(CATALOGUE_END):]
+    return COUNT.sub(lambda m: f"{m.group(1)}{len(figures)}{m.group(2)}", text)
+
 def main(argv):
     files = [a for a in argv if a.endswith(".txt")]
     argv = [a for a in argv if not a.endswith(".txt")]
     try:
-        figures = read_source(files) if not argv or argv[0] != "solve" else []
+        figures = gallery_order(read_source(files)) if not argv or argv[0] != "solve" else []
     except SourceError as e:
         print(e, file=sys.stderr)
         return 2
+    if not argv or argv[0] == "--check":
+        if files:
+            print("the shapes file and the help are made from every file in tools/figures", file=sys.stderr)
+            return 2
+        with open(HELP_FILE, encoding="utf-8", newline="") as f:
+            old_help = f.read()
+        with open(SHAPES_FILE, newline="") as f:
+            old_shapes = f.read()
+        with open(README_FILE, encoding="utf-8", newline="") as f:
+            old_readme = f.read()
+        try:
+            made = {SHAPES_FILE: (old_shapes, shapes_file_text(figures)), HELP_FILE: (old_help, help_text(old_help, figures)),
+                    README_FILE: (old_readme, readme_text(old_readme, figures))}
+        except SourceError as e:
+            print(e, file=sys.stderr)
+            return 2
     if not argv:
-        with open(SHAPES_FILE, "w", newline="") as f:
-            f.write(shapes_file_text(figures))
-        print(f"{len(figures)} figures written to data/KALIDO.kal")
+        for path, (_, text) in made.items():
+            with open(path, "w", encoding="utf-8", newline="") as f:
+                f.write(text)
+        print(f"{len(figures)} figures written to data/KALIDO.kal, the help's catalogue and the counts")
         return 0
     if argv[0] == "--check":
-        with open(SHAPES_FILE, newline="") as f:
-            same = f.read() == shapes_file_text(figures)
-        if not same:
-            print("data/KALIDO.kal differs from what tools/figures makes: run tools/make_shapes.py", file=sys.stderr)
-        return 0 if same else 1
+        stale = [os.path.basename(path) for path, (old, new) in made.items() if old != new]
+        if stale:
+            print(f"{' and '.join(stale)}: not what tools/figures makes; run tools/make_shapes.py", file=sys.stderr)
+        return 1 if stale else 0
     if argv[0] == "lint":
         return 0 if lint(figures) else 1
     if argv[0] == "render":
+        seed = next((a.split("=", 1)[1] for a in argv if a.startswith("--blind=")), None)
         dirs = [a for a in argv[1:] if not a.startswith("--")]
-        render(figures, dirs[0] if dirs else "build/figures", pieces="--pieces" in argv)
+        if seed is not None or "--blind" in argv:
+            render_blind(figures, dirs[0] if dirs else "build/blind", int(seed or 1))
+        else:
+            render(figures, dirs[0] if dirs else "build/figures", pieces="--pieces" in argv)
         return 0
     if argv[0] == "pieces":
         for kind in BASE:
