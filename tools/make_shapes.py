@@ -2,9 +2,9 @@
 """Builds data/KALIDO.kal: the piece geometry, computed exactly, and the bundled figures, read from
 the readable figure source in tools/figures/.
 
-    make_shapes.py                 writes data/KALIDO.kal, and the catalogue of figures and their
-                                   count in the help, data/kalido.html
-    make_shapes.py --check         exits 1 when either differs from what the source makes
+    make_shapes.py                 writes data/KALIDO.kal, the catalogue of figures in the help
+                                   (data/kalido.html) and the counts in the help and README.md
+    make_shapes.py --check         exits 1 when any of them differs from what the source makes
     make_shapes.py lint [FILE...]  the checks on every figure, and a count by category: it fits the
                                    target view; no two pieces overlap; no piece, and no cluster of
                                    pieces, lies more than 2 px from the rest (the exact distance
@@ -514,6 +514,59 @@ def gallery_order(figures):
     return sorted(figures, key=lambda f: (CATEGORIES.index(f.category), -round(fullness(f), 3),
                                           len(silhouette(f)), f.name))
 
+# ---------------------------------------------------------------- the help's catalogue
+
+HELP_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "kalido.html")
+CATALOGUE_START = "<!-- The figure catalogue: tools/make_shapes.py writes everything down to its end mark. -->"
+CATALOGUE_END = "<!-- The end of the figure catalogue. -->"
+COUNT = re.compile(r"(The collection that comes with the game holds )\d+( figures)")
+TITLES = {"convex": "Convex shapes", "letters": "Letters", "digits": "Digits", "signs": "Signs and symbols",
+          "buildings": "Buildings", "objects": "Objects", "boats": "Boats", "vehicles": "Vehicles",
+          "animals": "Animals", "people": "People"}
+
+def catalogue_html(figures, cols=4):
+    """Every figure by number and name, a table for each category."""
+    def esc(t):
+        return t.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+    out = [CATALOGUE_START, '<h2><a name="catalogue"></a>The figures, by number</h2>',
+           f"<p>The collection that comes with the game, {len(figures)} figures in the order of the "
+           "gallery: each category goes from the fuller, simpler silhouettes to the ones with more "
+           "notches and limbs.</p>"]
+    n = 1
+    for cat in CATEGORIES:
+        group = [f for f in figures if f.category == cat]
+        if not group:
+            continue
+        out.append(f"<h3>{TITLES[cat]}: figures {n} to {n + len(group) - 1}</h3>")
+        out.append('<table cellpadding="2" cellspacing="0">')
+        for row in range(0, len(group), cols):
+            cells = "".join(f'<td align="right">{n + row + k}</td><td>{esc(f.name)}</td>'
+                            for k, f in enumerate(group[row:row + cols]))
+            out.append(f"<tr>{cells}</tr>")
+        out.append("</table>")
+        n += len(group)
+    out.append(CATALOGUE_END)
+    return "\n".join(out)
+
+README_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "README.md")
+README_COUNT = re.compile(r"The bundled collection holds \d+ figures: [^.]*\.")
+NOUNS = {"convex": "convex shapes"}
+
+def readme_text(old, figures):
+    """README with its sentence on the bundled collection counted afresh."""
+    counts = [(NOUNS.get(c, c), sum(f.category == c for f in figures)) for c in CATEGORIES]
+    parts = [f"{n} {noun}" for noun, n in counts if n]
+    line = f"The bundled collection holds {len(figures)} figures: {', '.join(parts[:-1])} and {parts[-1]}."
+    return README_COUNT.sub(line, old, count=1)
+
+def help_text(old, figures):
+    """The help with its catalogue and its count of figures made afresh, the rest as it was."""
+    start, end = old.find(CATALOGUE_START), old.find(CATALOGUE_END)
+    if start < 0 or end < start:
+        raise SourceError(f"data/kalido.html: the catalogue's marks are missing ({CATALOGUE_START})")
+    text = old[:start] + catalogue_html(figures) + old[end + len(CATALOGUE_END):]
+    return COUNT.sub(lambda m: f"{m.group(1)}{len(figures)}{m.group(2)}", text)
+
 # ---------------------------------------------------------------- commands
 
 def lint(figures):
@@ -692,48 +745,6 @@ def solve(lattice, target):
             return found
     return None
 
-# ---------------------------------------------------------------- the help's catalogue
-
-HELP_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "kalido.html")
-CATALOGUE_START = "<!-- The figure catalogue: tools/make_shapes.py writes everything down to its end mark. -->"
-CATALOGUE_END = "<!-- The end of the figure catalogue. -->"
-COUNT = re.compile(r"(The collection that comes with the game holds )\d+( figures)")
-TITLES = {"convex": "Convex shapes", "letters": "Letters", "digits": "Digits", "signs": "Signs and symbols",
-          "buildings": "Buildings", "objects": "Objects", "boats": "Boats", "vehicles": "Vehicles",
-          "animals": "Animals", "people": "People"}
-
-def catalogue_html(figures, cols=4):
-    """Every figure by number and name, a table for each category."""
-    def esc(t):
-        return t.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
-    out = [CATALOGUE_START, '<h2><a name="catalogue"></a>The figures, by number</h2>',
-           f"<p>The collection that comes with the game, {len(figures)} figures in the order of the "
-           "gallery: each category goes from the fuller, simpler silhouettes to the ones with more "
-           "notches and limbs.</p>"]
-    n = 1
-    for cat in CATEGORIES:
-        group = [f for f in figures if f.category == cat]
-        if not group:
-            continue
-        out.append(f"<h3>{TITLES[cat]}: figures {n} to {n + len(group) - 1}</h3>")
-        out.append('<table cellpadding="2" cellspacing="0">')
-        for row in range(0, len(group), cols):
-            cells = "".join(f'<td align="right">{n + row + k}</td><td>{esc(f.name)}</td>'
-                            for k, f in enumerate(group[row:row + cols]))
-            out.append(f"<tr>{cells}</tr>")
-        out.append("</table>")
-        n += len(group)
-    out.append(CATALOGUE_END)
-    return "\n".join(out)
-
-def help_text(old, figures):
-    """The help with its catalogue and its count of figures made afresh, the rest as it was."""
-    start, end = old.find(CATALOGUE_START), old.find(CATALOGUE_END)
-    if start < 0 or end < start:
-        raise SourceError(f"data/kalido.html: the catalogue's marks are missing ({CATALOGUE_START})")
-    text = old[:start] + catalogue_html(figures) + old[end + len(CATALOGUE_END):]
-    return COUNT.sub(lambda m: f"{m.group(1)}{len(figures)}{m.group(2)}", text)
-
 def main(argv):
     files = [a for a in argv if a.endswith(".txt")]
     argv = [a for a in argv if not a.endswith(".txt")]
@@ -750,8 +761,11 @@ def main(argv):
             old_help = f.read()
         with open(SHAPES_FILE, newline="") as f:
             old_shapes = f.read()
+        with open(README_FILE, encoding="utf-8", newline="") as f:
+            old_readme = f.read()
         try:
-            made = {SHAPES_FILE: (old_shapes, shapes_file_text(figures)), HELP_FILE: (old_help, help_text(old_help, figures))}
+            made = {SHAPES_FILE: (old_shapes, shapes_file_text(figures)), HELP_FILE: (old_help, help_text(old_help, figures)),
+                    README_FILE: (old_readme, readme_text(old_readme, figures))}
         except SourceError as e:
             print(e, file=sys.stderr)
             return 2
@@ -759,7 +773,7 @@ def main(argv):
         for path, (_, text) in made.items():
             with open(path, "w", encoding="utf-8", newline="") as f:
                 f.write(text)
-        print(f"{len(figures)} figures written to data/KALIDO.kal and to the help's catalogue")
+        print(f"{len(figures)} figures written to data/KALIDO.kal, the help's catalogue and the counts")
         return 0
     if argv[0] == "--check":
         stale = [os.path.basename(path) for path, (old, new) in made.items() if old != new]
