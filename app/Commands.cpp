@@ -124,8 +124,10 @@ void Game::LatchDifficulty(int index)
 
 void Game::TargetKal_MouseUp(int /*Index*/, int Button, int /*Shift*/, float /*X*/, float /*Y*/)
 {
-    if (Button == RightButton)
-        ShowGallery(false); // at the page last shown
+    if (Button != RightButton)
+        return;
+    ShowGallery(false); // at the page last shown
+    host_.forms.FocusBoard();
 }
 
 void Game::GoToFigure(int n)

@@ -53,7 +53,7 @@ public:
     Game& operator=(const Game&) = delete;
 
     static constexpr const char* AppTitle = "Kalido";
-    static constexpr const char* QuestionTitle = "Zuzuzaz"; // of the collection's questions
+    static constexpr const char* QuestionTitle = AppTitle; // of the collection's questions and warnings
     static constexpr const char* DefaultShapesFile = "KALIDO.kal";
     // The help is HTML, which the platform's help viewer shows; the file lies beside the shapes file.
     static constexpr const char* HelpFile = "kalido.html";
@@ -120,7 +120,7 @@ public:
     Surface Picture1;
     Surface HitImage;
     std::array<Surface, 2> TargetKal; // 0: the hidden drawing buffer, 1: the target view
-    std::string FormMainCaption = "Zuzuzaz";
+    std::string FormMainCaption = AppTitle; // until start-up names the shapes file
     std::string TarKalCaption = "Frame1";
     std::string PStandardCaption;
     bool Picture1Enabled = true;

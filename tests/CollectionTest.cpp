@@ -151,7 +151,7 @@ TEST_F(Collection, aCopyNeverReplacesTheFileInUseAndAFailedCopyKeepsAnOverwritte
     const ShownMessage& question = f.fake.dialogs.shown.back();
     EXPECT_EQ(question.text, copy + "\n\r file already exists, overwrite?");
     EXPECT_EQ(std::tuple(question.style.Buttons, question.style.Icon, question.style.DefaultButton, question.title),
-              std::tuple(MsgButtons::YesNo, MsgIcon::Exclamation, 1, std::string("Zuzuzaz")));
+              std::tuple(MsgButtons::YesNo, MsgIcon::Exclamation, 1, std::string("Kalido")));
 }
 
 TEST_F(Collection, openingReplacesTheCollectionOrSaysWhyNotAndKeepsTheOneInUse)
