@@ -43,8 +43,6 @@ void Game::MenuButx_MouseUp(int Index, int Button, int /*Shift*/, float /*X*/, f
     host_.forms.FocusBoard();
 }
 
-bool Game::IsCommandWord(const std::string& word) { return Commands().count(word) > 0; }
-
 // Each command word with what it does, in order.
 const std::map<std::string, Game::Command>& Game::Commands()
 {

@@ -137,7 +137,6 @@ public:
     void MenuButx_MouseMove(int Index, int Button, int Shift, float X, float Y);
     void MenuButx_MouseDown(int Index, int Button, int Shift, float X, float Y);
     void MenuButx_MouseUp(int Index, int Button, int Shift, float X, float Y);
-    static bool IsCommandWord(const std::string& word); // a tooltip text the dispatcher knows
     void TargetKal_MouseUp(int Index, int Button, int Shift, float X, float Y);
     void GoToFigure(int n);
     void Normal_Play();

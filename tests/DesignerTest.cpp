@@ -1,6 +1,8 @@
 // The designer: the checks an arrangement passes before it is appended to the shapes file.
 #include "TestHost.h"
 
+#include <functional>
+
 using namespace kalido;
 using namespace kalido::test;
 
@@ -16,43 +18,80 @@ protected:
     }
 };
 
-TEST_F(Designer, theDesignerRefusesWhatIsTooBigOrAFullCollectionAndCancelChangesNothing)
+TEST_F(Designer, asksAboutWhatLooksWrongAndAppendsOnlyPastEveryQuestionAndTheConfirmation)
 {
-    const std::string before = shapes();
-    PlaceAsFigure(g(), 1, 40, 40);
-    const int o6 = g().PieceOrient[6];
-    const int left = g().OriginX + 40;
-    struct Case {
-        int width; // of the bounding box; 0 leaves the square as it is
-        std::deque<MsgAnswer> answers;
-        std::vector<std::string> expected;
+    using Arrange = std::function<void(Game&)>;
+    const int corner = g().OriginX + 40;      // of the square laid out at (40, 40)
+    auto sixAt = [&](int width, int height) { // piece 6 moved so that the box is this wide and tall
+        return [=](Game& game) {
+            game.PieceX[6] = corner + width - game.PieceExtentX[6][game.PieceOrient[6]] - game.OriginX;
+            game.PieceY[6] = corner + height - game.PieceExtentY[6][game.PieceOrient[6]] - game.OriginY;
+        };
     };
-    for (const Case& c : {Case{321, {}, {"Kalido is too wide or too tall"}},
-                          Case{320, {MsgAnswer::Cancel}, {"A block appears isolated !"}},
-                          Case{0, {MsgAnswer::Cancel}, {"Append this Kalido to file:"}}}) {
-        if (c.width)
-            g().PieceX[6] = left + c.width - g().PieceExtentX[6][o6] - g().OriginX;
+    const int side = 136; // of the square, figure 1
+    auto swapTwins = [](Game& game) {
+        for (auto [a, b] : {std::pair{0, 1}, std::pair{2, 4}}) {
+            std::swap(game.PieceX[a], game.PieceX[b]);
+            std::swap(game.PieceY[a], game.PieceY[b]);
+            std::swap(game.PieceOrient[a], game.PieceOrient[b]);
+        }
+        for (int i = 0; i < 7; ++i)
+            game.PieceX[i] += 31;
+    };
+    auto piles = [](Game& game) { // pieces 0 to 3 on each other, and 4 to 6 far from them: sparse
+        for (int i = 0; i < 7; ++i)
+            game.PieceX[i] = game.PieceY[i] = i < 4 ? 30 : 230;
+    };
+    const std::string twice = "This Kalido is already in the file as number 1.", append = "Append this Kalido to file:";
+    const MsgAnswer Ok = MsgAnswer::Ok, Cancel = MsgAnswer::Cancel;
+    struct Case {
+        const char* what;
+        Arrange arrange;
+        std::deque<MsgAnswer> answers;
+        std::vector<std::string> said;
+        bool appended = false;
+    };
+    for (const Case& c :
+         {Case{"321 wide", sixAt(321, side), {}, {"Kalido is too wide or too tall"}},
+          Case{"321 tall", sixAt(side, 321), {}, {"Kalido is too wide or too tall"}},
+          Case{"a lone piece", sixAt(320, 320), {Cancel}, {"A block appears isolated !"}},
+          Case{"two groups",
+               [](Game& game) { game.PieceX[0] += 150, game.PieceX[1] += 150; },
+               {Cancel},
+               {"A cluster of blocks appear isolated !"}},
+          Case{"two piles",
+               piles,
+               {Ok, Cancel},
+               {"A cluster of blocks appear isolated !", "Kalido appears sparse; may be too easy to solve !"}},
+          Case{"figure 1 as it is", [](Game&) {}, {Cancel}, {twice}},
+          Case{"figure 1 elsewhere, twins swapped", swapTwins, {Ok, Cancel}, {twice, append}},
+          Case{"a lone piece, overruled", sixAt(320, side), {Ok, Ok}, {"A block appears isolated !", append}, true}}) {
+        PlaceAsFigure(g(), 1, 40, 40);
+        c.arrange(g());
         redraw();
+        const std::string before = shapes();
         f.fake.dialogs.shown.clear();
         f.fake.dialogs.answers = c.answers;
         g().AppendFigure();
-        EXPECT_EQ(said(), c.expected) << c.width;
-        EXPECT_EQ(shapes(), before);
-        EXPECT_EQ(g().FigureCount, 3);
-        EXPECT_EQ(CountColour(g().Picture1, QBColor(14)), 0) << "the board is drawn again";
-        PlaceAsFigure(g(), 1, 40, 40);
+        EXPECT_EQ(said(), c.said) << c.what;
+        EXPECT_EQ(shapes() != before, c.appended) << c.what;
+        EXPECT_EQ(g().FigureCount, c.appended ? 4 : 3) << c.what;
+        EXPECT_EQ(CountColour(g().Picture1, QBColor(14)), 0) << c.what << ": the board is drawn again";
+        for (const ShownMessage& m : f.fake.dialogs.shown) {
+            const bool question = m.style.Buttons == MsgButtons::OkCancel;
+            EXPECT_EQ(std::tuple(m.style.Icon, m.title),
+                      std::tuple(question ? MsgIcon::Information : MsgIcon::None, std::string("Kalido")))
+                << m.text;
+        }
     }
     g().FigureCount = MaxFigures;
     g().AppendFigure();
     EXPECT_EQ(said().back(), "The collection already holds 500 figures; no more can be added.");
-    EXPECT_EQ(shapes(), before);
 }
 
-TEST_F(Designer, aLonePieceIsNamedByTheLowestNumberAndShownInItsColourAndTwoGroupsAreACluster)
+TEST_F(Designer, aLonePieceIsNamedByTheLowestNumberAndShownInItsOwnColourWhileAsked)
 {
     PlaceAsFigure(g(), 1, 40, 40);
-    redraw();
-    EXPECT_EQ(g().FindIsolation(), -1) << "the square hangs together";
     g().PieceX[5] += 120; // two pieces apart, each on its own: the lower number is named
     g().PieceY[2] += 120;
     redraw();
@@ -65,15 +104,8 @@ TEST_F(Designer, aLonePieceIsNamedByTheLowestNumberAndShownInItsColourAndTwoGrou
     g().AppendFigure();
     ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(f.fake.dialogs.shown[0].text, "A block appears isolated !\n\rProceed anyway ?");
-    EXPECT_EQ(f.fake.dialogs.shown[0].style.Buttons, MsgButtons::OkCancel);
     EXPECT_EQ(lonePiece, QBColor(g().PieceQBColor[2]));
     EXPECT_EQ(g().Difficulty, NormalLevel) << "the level is back once the question is answered";
-
-    PlaceAsFigure(g(), 1, 40, 40);
-    g().PieceX[0] += 200; // the two large triangles, still touching each other, apart from the rest
-    g().PieceX[1] += 200;
-    redraw();
-    EXPECT_EQ(g().FindIsolation(), -99);
 }
 
 TEST_F(Designer, coverageCountsWhatIsNotBoardBackgroundSoTwentyOneOfAHundredIsTwentyPercent)

@@ -19,9 +19,10 @@ MsgAnswer ScriptedDialogs::MsgBox(const std::string& text, MsgStyle style, const
     return answer;
 }
 
-std::string ScriptedDialogs::ShowFileDialog(FileDialogMode /*mode*/, const std::string& /*filter*/,
+std::string ScriptedDialogs::ShowFileDialog(FileDialogMode mode, const std::string& /*filter*/,
                                             const std::string& initialName)
 {
+    fileDialogs.push_back(mode);
     if (picks.empty())
         return initialName;
     const std::string pick = picks.front();
