@@ -14,11 +14,9 @@ constexpr int PageFigures = GalleryRows * GalleryColumns, RowFigures = GalleryCo
 
 void Game::ShowGallery(bool firstPage)
 {
-    if (firstPage) {
+    if (firstPage)
         GalleryOffset = 0;
-        VScroll1Value = 0;
-    }
-    AllShapes_Activate(); // a collection that shrank since the last opening moves the page back
+    AllShapes_Activate(); // the scroll bar where the page is; a shrunk collection moves both back
     AllShapesPicture.Cls();
     DrawGalleryPage();
     Label1Caption.clear();
