@@ -119,7 +119,7 @@ public:
     // board window's hidden surface, where each piece is painted in its key colour.
     Surface Picture1;
     Surface HitImage;
-    std::array<Surface, 2> TargetKal; // 0: the hidden drawing buffer, 1: the target view
+    std::array<Surface, 2> TargetKal;       // 0: the hidden drawing buffer, 1: the target view
     std::string FormMainCaption = AppTitle; // until start-up names the shapes file
     std::string TarKalCaption = "Frame1";
     std::string PStandardCaption;
