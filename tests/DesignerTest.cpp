@@ -65,6 +65,10 @@ TEST_F(Designer, asksAboutWhatLooksWrongAndAppendsOnlyPastEveryQuestionAndTheCon
                {"A cluster of blocks appear isolated !", "Kalido appears sparse; may be too easy to solve !"}},
           Case{"figure 1 as it is", [](Game&) {}, {Cancel}, {twice}},
           Case{"figure 1 elsewhere, twins swapped", swapTwins, {Ok, Cancel}, {twice, append}},
+          Case{"figure 1 with piece 6 turned half round",
+               [](Game& game) { game.PieceOrient[6] ^= 4; },
+               {Cancel},
+               {append}},
           Case{"a lone piece, overruled", sixAt(320, side), {Ok, Ok}, {"A block appears isolated !", append}, true}}) {
         PlaceAsFigure(g(), 1, 40, 40);
         c.arrange(g());
