@@ -109,7 +109,7 @@ TEST_F(EndToEnd, shiftArrowAndTheKeypadNudgeTheKeyPieceAndShiftTabTurnsIt)
     EXPECT_EQ(g().PieceOrient[0], 1);
 }
 
-TEST_F(EndToEnd, aPictureButtonRunsItsCommandOnlyWhenLetGoOverItAndShowsItsNameWhileTheBoardIsActive)
+TEST_F(EndToEnd, aPictureButtonShowsItsNameAndRunsItsCommandOnlyWhenLetGoOverIt)
 {
     Plaquet& right = windows->Frame().MenuButx(8);
     EXPECT_EQ(right.accessibleName(), "Right");
