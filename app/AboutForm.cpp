@@ -14,7 +14,7 @@ namespace kalido {
 AboutForm::AboutForm(const ScreenMetrics& screen, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Zuzuzaz"));
+    setWindowTitle(QStringLiteral("About Kalido"));
     setFixedSize(screen.PixelsX(5160), screen.PixelsY(1464));
     QFont font = this->font();
     font.setPointSizeF(7.8);

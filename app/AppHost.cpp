@@ -6,6 +6,9 @@
 #include "gallery/AllShapes.h"
 #include "platform/PictureBox.h"
 
+#include <QGroupBox>
+#include <QScreen>
+
 namespace kalido {
 
 void QtForms::ShowAboutForm()
@@ -20,7 +23,14 @@ void QtForms::ShowAllShapes()
 {
     if (!windows_)
         return;
-    AllShapes gallery(*game_, *screen_, &windows_->Frame());
+    MDIForm1& frame = windows_->Frame();
+    AllShapes gallery(*game_, *screen_, &frame);
+    // The window manager frames the gallery as it frames the frame window.
+    const QRect outer = frame.frameGeometry(), inner = frame.geometry();
+    const QMargins decorations(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                               outer.bottom() - inner.bottom());
+    const QRect target(frame.TarKal().mapToGlobal(QPoint(0, 0)), frame.TarKal().size());
+    gallery.move(GalleryPlace(outer, target, gallery.size().grownBy(decorations), frame.screen()->availableGeometry()));
     gallery.exec();
 }
 

@@ -43,8 +43,6 @@ void Game::MenuButx_MouseUp(int Index, int Button, int /*Shift*/, float /*X*/, f
     host_.forms.FocusBoard();
 }
 
-bool Game::IsCommandWord(const std::string& word) { return Commands().count(word) > 0; }
-
 // Each command word with what it does, in order.
 const std::map<std::string, Game::Command>& Game::Commands()
 {
@@ -124,8 +122,10 @@ void Game::LatchDifficulty(int index)
 
 void Game::TargetKal_MouseUp(int /*Index*/, int Button, int /*Shift*/, float /*X*/, float /*Y*/)
 {
-    if (Button == RightButton)
-        ShowGallery(false); // at the page last shown
+    if (Button != RightButton)
+        return;
+    ShowGallery(false); // at the page last shown
+    host_.forms.FocusBoard();
 }
 
 void Game::GoToFigure(int n)

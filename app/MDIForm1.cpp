@@ -18,6 +18,9 @@ MDIForm1::MDIForm1(Game& game, const ScreenMetrics& screen)
 {
     setWindowTitle(QStringLiteral("Make this Kalido"));
     setFixedSize(screen.PixelsX(4044), screen.PixelsY(6144));
+    // The buttons' names show whenever the pointer rests on one, also while the board window is
+    // active, as it is after every command.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 
     panel_ = new QWidget(this);
     panel_->setGeometry(Pixels(screen, {0, 0, 4044, 6135}));

@@ -53,7 +53,7 @@ public:
     Game& operator=(const Game&) = delete;
 
     static constexpr const char* AppTitle = "Kalido";
-    static constexpr const char* QuestionTitle = "Zuzuzaz"; // of the collection's questions
+    static constexpr const char* QuestionTitle = AppTitle; // of the collection's questions and warnings
     static constexpr const char* DefaultShapesFile = "KALIDO.kal";
     // The help is HTML, which the platform's help viewer shows; the file lies beside the shapes file.
     static constexpr const char* HelpFile = "kalido.html";
@@ -119,8 +119,8 @@ public:
     // board window's hidden surface, where each piece is painted in its key colour.
     Surface Picture1;
     Surface HitImage;
-    std::array<Surface, 2> TargetKal; // 0: the hidden drawing buffer, 1: the target view
-    std::string FormMainCaption = "Zuzuzaz";
+    std::array<Surface, 2> TargetKal;       // 0: the hidden drawing buffer, 1: the target view
+    std::string FormMainCaption = AppTitle; // until start-up names the shapes file
     std::string TarKalCaption = "Frame1";
     std::string PStandardCaption;
     bool Picture1Enabled = true;
@@ -137,7 +137,6 @@ public:
     void MenuButx_MouseMove(int Index, int Button, int Shift, float X, float Y);
     void MenuButx_MouseDown(int Index, int Button, int Shift, float X, float Y);
     void MenuButx_MouseUp(int Index, int Button, int Shift, float X, float Y);
-    static bool IsCommandWord(const std::string& word); // a tooltip text the dispatcher knows
     void TargetKal_MouseUp(int Index, int Button, int Shift, float X, float Y);
     void GoToFigure(int n);
     void Normal_Play();

@@ -15,6 +15,25 @@ constexpr int MostReachPasses = 12;
 
 bool holds(const std::vector<int>& list, int n) { return std::find(list.begin(), list.end(), n) != list.end(); }
 
+// The figure of the collection that the pieces make as they lie, wherever on the board, with either
+// piece of a twin pair in either place; 0 when there is none.
+int figureOnBoard(const Game& g)
+{
+    for (int n = 1; n <= g.FigureCount; ++n) {
+        const int dx = g.PieceX[3] - g.FigX[n][3], dy = g.PieceY[3] - g.FigY[n][3]; // the square has no twin
+        auto at = [&](int piece, int place) {
+            return g.PieceOrient[piece] == g.FigOrient[n][place] && g.PieceX[piece] - g.FigX[n][place] == dx &&
+                   g.PieceY[piece] - g.FigY[n][place] == dy;
+        };
+        bool same = at(3, 3) && at(5, 5) && at(6, 6);
+        for (auto [a, b] : {std::pair{0, 1}, std::pair{2, 4}})
+            same = same && ((at(a, a) && at(b, b)) || (at(a, b) && at(b, a)));
+        if (same)
+            return n;
+    }
+    return 0;
+}
+
 } // namespace
 
 void Game::AppendFigure()
@@ -80,6 +99,10 @@ void Game::AppendFigure()
     if (CoveragePercent(BoxLeft, BoxTop, BoxRight, BoxBottom) < SparsePercent &&
         host_.dialogs.MsgBox("Kalido appears sparse; may be too easy to solve !" + CrLf + "Append anyway ?", question,
                              QuestionTitle) == MsgAnswer::Cancel)
+        return abandon();
+    if (const int n = figureOnBoard(*this);
+        n > 0 && host_.dialogs.MsgBox("This Kalido is already in the file as number" + Str(n) + ".", question,
+                                      QuestionTitle) == MsgAnswer::Cancel)
         return abandon();
     if (host_.dialogs.MsgBox("Append this Kalido to file:" + CrLf + ShapesFile + " ?", question, QuestionTitle) ==
         MsgAnswer::Cancel)

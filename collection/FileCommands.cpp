@@ -12,13 +12,21 @@ namespace {
 
 constexpr const char* Filter = "*.kal";
 
+// The file chosen in the dialog, or nothing when the name is a pattern rather than a file: the
+// dialog's own "*.kal", which also comes back when it is cancelled, or any other.
+std::string choice(const std::string& answer)
+{
+    const bool pattern = std::filesystem::path(answer).filename().string().find_first_of("*?") != std::string::npos;
+    return pattern ? std::string() : answer;
+}
+
 } // namespace
 
 void Game::OpenShapesFile()
 {
     PlaySound("click2");
-    const std::string chosen = host_.dialogs.ShowFileDialog(FileDialogMode::Open, Filter, Filter);
-    if (chosen == Filter)
+    const std::string chosen = choice(host_.dialogs.ShowFileDialog(FileDialogMode::Open, Filter, Filter));
+    if (chosen.empty())
         return; // cancelled
     SetPicture1Enabled(false);
     PlaySound("shsh-dot");
@@ -40,9 +48,11 @@ void Game::OpenShapesFile()
 void Game::SaveShapesFileAs()
 {
     PlaySound("click2");
-    const std::string chosen = host_.dialogs.ShowFileDialog(FileDialogMode::Save, Filter, Filter);
-    if (chosen == Filter)
+    std::string chosen = choice(host_.dialogs.ShowFileDialog(FileDialogMode::Save, Filter, Filter));
+    if (chosen.empty())
         return;
+    if (std::filesystem::path(chosen).extension().empty())
+        chosen += ".kal"; // a copy is a shapes file
     auto notCopied = [&](const std::string& why) { ReportNotDone("Kalido file not copied", chosen, why); };
     std::error_code error;
     if (std::filesystem::equivalent(FullPath(ShapesFile), FullPath(chosen), error)) {

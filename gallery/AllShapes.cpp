@@ -12,7 +12,25 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
+#include <array>
+
 namespace kalido {
+
+QPoint GalleryPlace(const QRect& frame, const QRect& target, const QSize& outer, const QRect& screen)
+{
+    const std::array<QPoint, 4> tries = {
+        QPoint(frame.right() + 1, frame.top()), QPoint(target.left() - outer.width(), target.top()),
+        QPoint(target.left(), target.bottom() + 1), QPoint(target.left(), target.top() - outer.height())};
+    auto onScreen = [&](QPoint p) {
+        return QPoint(std::clamp(p.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - outer.width())),
+                      std::clamp(p.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - outer.height())));
+    };
+    for (const QPoint& p : tries)
+        if (!QRect(onScreen(p), outer).intersects(target))
+            return onScreen(p);
+    return onScreen(tries[0]);
+}
 
 AllShapes::AllShapes(Game& game, const ScreenMetrics& screen, QWidget* parent)
     : QDialog(parent),

@@ -15,6 +15,11 @@ class Game;
 class PictureBox;
 class ScreenMetrics;
 
+// Where the gallery's outer top-left corner goes: right of the frame window (over the board
+// window), or else wherever on the screen it leaves the target view and its caption in sight, so a
+// pick visibly changes the figure. All rectangles are outer ones, in screen pixels.
+QPoint GalleryPlace(const QRect& frame, const QRect& target, const QSize& outer, const QRect& screen);
+
 class AllShapes : public QDialog {
 public:
     AllShapes(Game& game, const ScreenMetrics& screen, QWidget* parent);

@@ -14,10 +14,9 @@ constexpr int PageFigures = GalleryRows * GalleryColumns, RowFigures = GalleryCo
 
 void Game::ShowGallery(bool firstPage)
 {
-    if (firstPage) {
+    if (firstPage)
         GalleryOffset = 0;
-        VScroll1Value = 0;
-    }
+    AllShapes_Activate(); // the scroll bar where the page is; a shrunk collection moves both back
     AllShapesPicture.Cls();
     DrawGalleryPage();
     Label1Caption.clear();
@@ -33,8 +32,10 @@ void Game::AllShapes_Activate()
         const int rows = (FigureCount + RowFigures - 1) / RowFigures;
         VScroll1Max = RowFigures * rows - PageFigures; // the last row at the bottom of the page
     }
-    // The scroll bar shows where the page is, also when the window was closed and is opened anew.
-    VScroll1Value = std::clamp<int>(GalleryOffset, 0, VScroll1Enabled ? VScroll1Max : 0);
+    // The page and the scroll bar agree, also when the window was closed and is opened anew or
+    // the collection has shrunk since the page was shown.
+    GalleryOffset = static_cast<std::int16_t>(std::clamp<int>(GalleryOffset, 0, VScroll1Enabled ? VScroll1Max : 0));
+    VScroll1Value = GalleryOffset;
     NotifyUi();
 }
 
@@ -50,11 +51,15 @@ void Game::VScroll1_Change(int value)
 
 namespace {
 
-// The figure in the square under (X, Y), in twips; it may lie outside the collection.
+// The figure in the square under (X, Y), in twips; it may lie outside the collection. The strips
+// right of the last column and under the last row are no square: 0.
 int figureAt(int offset, float X, float Y)
 {
-    return offset + RowFigures * static_cast<int>(std::floor(Y / GalleryPitch)) +
-           static_cast<int>(std::floor(X / GalleryPitch)) + 1;
+    const int row = static_cast<int>(std::floor(Y / GalleryPitch)),
+              column = static_cast<int>(std::floor(X / GalleryPitch));
+    if (row >= GalleryRows || column >= GalleryColumns)
+        return 0;
+    return offset + RowFigures * row + column + 1;
 }
 
 } // namespace

@@ -91,20 +91,34 @@ void Plaquet::forward(const MouseHandler& handler, int button, QMouseEvent* even
             static_cast<float>(std::floor(p.y())));
 }
 
-void Plaquet::mouseMoveEvent(QMouseEvent* event) { forward(MouseMove, MouseButtonCode(event->buttons()), event); }
+bool Plaquet::over(QMouseEvent* event) const { return rect().contains(event->position().toPoint()); }
+
+void Plaquet::mouseMoveEvent(QMouseEvent* event)
+{
+    // While a mouse button is held the button keeps the pointer, wherever it goes; it looks
+    // pressed only while the pointer is on it, and only there is the pointer over it.
+    if (pressed_ && held_ != over(event)) {
+        held_ = !held_;
+        update();
+    }
+    if (over(event))
+        forward(MouseMove, MouseButtonCode(event->buttons()), event);
+}
 
 void Plaquet::mousePressEvent(QMouseEvent* event)
 {
-    held_ = true;
+    pressed_ = held_ = true;
     update();
     forward(MouseDown, MouseButtonCode(event->button()), event);
 }
 
 void Plaquet::mouseReleaseEvent(QMouseEvent* event)
 {
-    held_ = false;
+    pressed_ = held_ = false;
     update();
-    forward(MouseUp, MouseButtonCode(event->button()), event);
+    // The release runs the command only over the button that was pressed: sliding off cancels.
+    if (over(event))
+        forward(MouseUp, MouseButtonCode(event->button()), event);
 }
 
 } // namespace kalido

@@ -36,11 +36,13 @@ protected:
 private:
     void setLatched(bool latched);
     void forward(const MouseHandler& handler, int button, QMouseEvent* event);
+    bool over(QMouseEvent* event) const;
 
     int index_;
     Colour face_ = Rgb(0xEF, 0xEF, 0xEF);
     bool latched_ = false;
-    bool held_ = false; // a mouse button is down on it: it looks pressed until the release
+    bool pressed_ = false; // a mouse button went down on it and is not yet released
+    bool held_ = false;    // pressed with the pointer on it: it looks pressed
     QIcon picture_;
 };
 

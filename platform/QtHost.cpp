@@ -6,8 +6,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLibrary>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
 #include <QTextBrowser>
@@ -43,6 +45,10 @@ MsgAnswer QtDialogs::MsgBox(const std::string& text, MsgStyle style, const std::
         box.addButton(button);
     box.setDefaultButton(
         offered[std::min<std::size_t>(static_cast<std::size_t>(style.DefaultButton), offered.size() - 1)]);
+    // Wide enough for its title, however short the text: a message box sizes itself to its text.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(MessageMinimumWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     switch (box.exec()) {
     case QMessageBox::Cancel:
         return MsgAnswer::Cancel;
@@ -62,16 +68,39 @@ QWidget* QtDialogs::parent() const
     return owner_ && owner_->isVisible() ? owner_ : nullptr;
 }
 
+namespace {
+
+// A name with a wildcard, such as the dialog's own "*.kal", is a pattern and names no file: Enter
+// on it leaves the dialog open.
+class FileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+protected:
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (files.isEmpty() || QFileInfo(files.first()).fileName().contains(QRegularExpression(QStringLiteral("[*?]"))))
+            return;
+        QFileDialog::accept();
+    }
+};
+
+} // namespace
+
 std::string QtDialogs::ShowFileDialog(FileDialogMode mode, const std::string& filter, const std::string& initialName)
 {
-    const QString nameFilter = QStringLiteral("Kalido shapes (%1)").arg(QString::fromStdString(filter));
-    const QString start = QString::fromStdString(initialName);
-    const QString chosen =
-        mode == FileDialogMode::Open
-            ? QFileDialog::getOpenFileName(parent(), QString(), start, nameFilter)
-            : QFileDialog::getSaveFileName(parent(), QString(), start, nameFilter, nullptr,
-                                           QFileDialog::DontConfirmOverwrite); // the game asks itself
-    return chosen.isEmpty() ? initialName : QDir::toNativeSeparators(chosen).toStdString();
+    FileDialog dialog(parent(), QString(), QString::fromStdString(initialName),
+                      QStringLiteral("Kalido shapes (%1)").arg(QString::fromStdString(filter)));
+    if (mode == FileDialogMode::Open) {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite); // the game asks itself
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return initialName;
+    return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();
 }
 
 QtHelpViewer::QtHelpViewer() = default;
@@ -98,6 +127,9 @@ void QtHelpViewer::ShowContents(const std::string& helpFile)
                                         "read.</p>")
                              .arg(path.toHtmlEscaped()));
     }
+    browser->document()->setDocumentMargin(HelpMargin); // the text keeps clear of the window's edges
+    // A help window that the player minimised or closed comes back, restored, in front.
+    browser->setWindowState(browser->windowState() & ~Qt::WindowMinimized);
     browser->show();
     browser->raise();
 }

@@ -19,6 +19,7 @@ public:
     std::string ShowFileDialog(FileDialogMode mode, const std::string& filter, const std::string& initialName) override;
     // Dialogs open over the window the player is using, or over this one when none is active.
     void SetOwner(QWidget* owner) { owner_ = owner; }
+    static constexpr int MessageMinimumWidth = 280; // pixels
 
 private:
     QWidget* parent() const;
@@ -31,6 +32,7 @@ public:
     QtHelpViewer();
     ~QtHelpViewer() override;
     void ShowContents(const std::string& helpFile) override;
+    static constexpr int HelpMargin = 14; // pixels
 
 private:
     std::unique_ptr<QWidget> window_;

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,7 @@ protected:
     {
         f.fake.chance.draws = {0.0}; // figure 1 first
         windows = std::make_unique<KalidoWindows>(*f.game, f.fake.screen);
+        titleBeforeStart = windows->Board().windowTitle();
         ASSERT_TRUE(windows->Start());
     }
     Game& g() { return *f.game; }
@@ -40,6 +42,7 @@ protected:
 
     GameFixture f;
     std::unique_ptr<KalidoWindows> windows;
+    QString titleBeforeStart;
 };
 
 TEST_F(EndToEnd, startUpShowsBothWindowsWithTheirCaptionsAndTheTarget)
@@ -47,12 +50,14 @@ TEST_F(EndToEnd, startUpShowsBothWindowsWithTheirCaptionsAndTheTarget)
     EXPECT_EQ(windows->Frame().pos(), QPoint(0, 0));
     EXPECT_EQ(windows->Frame().size(), QSize(270, 410));
     EXPECT_EQ(windows->Board().x(), windows->Frame().frameGeometry().right() + 1);
+    EXPECT_EQ(titleBeforeStart, "Kalido");
     EXPECT_EQ(windows->Board().windowTitle().toStdString(), "File: " + f.Path("KALIDO.kal"));
     EXPECT_EQ(windows->Board().frameGeometry().size(), QSize(373, 442)) << "5600 x 6624 twips, decorations included";
     EXPECT_EQ(g().FrameWidth, windows->Frame().frameGeometry().width() * 15);
     EXPECT_EQ(g().FrameHeight, windows->Frame().frameGeometry().height() * 15);
     EXPECT_EQ(windows->Frame().TarKal().title(), "Kalido (1 of 3)");
     EXPECT_EQ(windows->Board().PStandard().text(), "Play difficulty: NORMAL");
+    EXPECT_EQ(windows->Board().PStandard().grab().toImage().pixel(2, 2), qRgb(0xC0, 0, 0)) << "on red";
     const QImage target = windows->Frame().TargetView().grab().toImage();
     EXPECT_EQ(target.pixel(target.width() / 2, target.height() / 2), qRgb(0, 0, 0)) << "the square in the middle";
 }
@@ -94,19 +99,27 @@ TEST_F(EndToEnd, aPlayerSolvesTheSquareFromTheHomePlacesWithTheMouse)
     EXPECT_TRUE(board().isEnabled());
 }
 
-TEST_F(EndToEnd, shiftArrowAndTheKeypadNudgeTheKeyPiece)
+TEST_F(EndToEnd, shiftArrowAndTheKeypadNudgeTheKeyPieceAndShiftTabTurnsIt)
 {
     const int x = g().PieceX[0];
     QTest::keyClick(&board(), Qt::Key_Left, Qt::ShiftModifier);
     QTest::keyClick(&board(), Qt::Key_6, Qt::KeypadModifier);
     EXPECT_EQ(g().PieceX[0], x - 4);
+    QTest::keyClick(&board(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(g().PieceOrient[0], 1);
 }
 
-TEST_F(EndToEnd, thePanelsPictureButtonsRunTheirCommandsWhereThePointerLetsGo)
+TEST_F(EndToEnd, aPictureButtonShowsItsNameAndRunsItsCommandOnlyWhenLetGoOverIt)
 {
     Plaquet& right = windows->Frame().MenuButx(8);
     EXPECT_EQ(right.accessibleName(), "Right");
     QTest::mouseMove(&right, QPoint(5, 5));
+    QTRY_COMPARE(QToolTip::text(), "Right");
+    for (QPoint away : {QPoint(-30, 5), QPoint(5, 200)}) { // onto "Left", onto the target view
+        QTest::mousePress(&right, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QTest::mouseRelease(&right, Qt::LeftButton, Qt::NoModifier, away);
+    }
+    EXPECT_EQ(windows->Frame().TarKal().title(), "Kalido (1 of 3)") << "slid off: nothing runs";
     QTest::mouseClick(&right, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_EQ(windows->Frame().TarKal().title(), "Kalido (2 of 3)");
     EXPECT_EQ(right.FaceColor(), QBColor(7)) << "lit while the pointer is on it";
@@ -138,7 +151,24 @@ TEST(AboutForm, closesOnOkOrOnAPressOfAnyButtonOnTheCreditText)
                                  : static_cast<QWidget*>(about.findChild<QPushButton*>());
         QTest::mouseClick(target, onText ? Qt::RightButton : Qt::LeftButton);
         EXPECT_FALSE(about.isVisible()) << (onText ? "text" : "OK");
+        EXPECT_EQ(about.windowTitle(), "About Kalido");
         EXPECT_EQ(about.result(), QDialog::Accepted);
+    }
+}
+
+TEST(QtHelpViewer, bringsAMinimisedOrClosedHelpWindowBackInFront)
+{
+    QtHelpViewer help;
+    help.ShowContents("no-such-help.html");
+    QWidget* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->windowTitle() == "Kalido Help")
+            window = w;
+    ASSERT_TRUE(window);
+    for (auto put : {&QWidget::showMinimized, &QWidget::hide}) {
+        (window->*put)();
+        help.ShowContents("no-such-help.html");
+        EXPECT_TRUE(window->isVisible() && !window->isMinimized());
     }
 }
 

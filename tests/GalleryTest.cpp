@@ -1,10 +1,10 @@
-// The gallery: its page of thumbnails, the scroll bar, the number under the pointer and picking.
+// The gallery: its page of thumbnails, the scroll bar, the number under the pointer, picking, and
+// where its window opens.
 #include "TestHost.h"
 
 #include "gallery/AllShapes.h"
 #include "platform/PictureBox.h"
 
-#include <QLabel>
 #include <QScrollBar>
 #include <QTest>
 
@@ -22,25 +22,29 @@ std::string squares(int n)
 
 } // namespace
 
-TEST(Gallery, theScrollBarMovesARowAtATimeThroughWhatThePageCannotShow)
+TEST(Gallery, theScrollBarMovesARowAtATimeAndAShrunkCollectionMovesThePageBackWithIt)
 {
-    GameFixture f(squares(3));
+    GameFixture f(squares(120));
     ASSERT_TRUE(f.Load());
     Game& g = *f.game;
     for (auto [count, enabled, max] : {std::tuple{64, false, 0}, {65, true, 8}, {120, true, 56}, {500, true, 440}}) {
         g.FigureCount = count;
         g.AllShapes_Activate();
-        EXPECT_EQ(g.VScroll1Enabled, enabled) << count;
-        EXPECT_EQ(g.VScroll1Max, max) << count;
+        EXPECT_EQ(std::tuple(g.VScroll1Enabled, g.VScroll1Max), std::tuple(enabled, max)) << count;
     }
-    // Opened anew at the page last shown, the scroll bar stands where the page is, within its range.
-    g.GalleryOffset = 56;
-    g.AllShapes_Activate();
-    EXPECT_EQ(g.VScroll1Value, 56);
-    g.FigureCount = 70;
-    g.AllShapes_Activate();
-    EXPECT_EQ(g.VScroll1Value, 8);
-    EXPECT_EQ(g.GalleryOffset, 56);
+    g.FigureCount = 72;
+    g.VScroll1_Change(8);
+    g.FigureCount = 64; // a figure file of 64 opened while the gallery was closed
+    g.TargetKal_MouseUp(1, RightButton, 0, 5, 5);
+    EXPECT_EQ(std::tuple(g.GalleryOffset, g.VScroll1Value, g.VScroll1Enabled), std::tuple(0, 0, false));
+    g.AllShapes_MouseMove(0, 0, 100, 100);
+    EXPECT_EQ(g.Label1Caption, "    1") << "the page begins with the first figure";
+    EXPECT_EQ(f.fake.forms.boardFocused, 1) << "the board takes the keys once the gallery is closed";
+    // Scrolled down and hidden, the gallery opened from "Random" is at its top again.
+    g.FigureCount = 120;
+    g.VScroll1_Change(56);
+    g.ShowGallery(true);
+    EXPECT_EQ(std::tuple(g.GalleryOffset, g.VScroll1Value), std::tuple(0, 0));
 }
 
 TEST(Gallery, thePageDrawsFiguresUpToTheLastOneInTheirSquaresAtAnyScreenScale)
@@ -77,31 +81,36 @@ TEST(Gallery, thePageDrawsFiguresUpToTheLastOneInTheirSquaresAtAnyScreenScale)
         g.DrawGalleryPage();
         EXPECT_EQ(CountColour(page, QBColor(7)), page.Width() * page.Height()) << "nothing past the last figure";
         EXPECT_EQ(g.Picture1.Image(), board) << "drawing the page leaves the board alone";
-        EXPECT_EQ(g.CurrentFigure, 1);
     }
 }
 
-TEST(Gallery, theNumberFollowsThePointerAndAClickPicksTheFigureBehindTheOpenGallery)
+TEST(Gallery, theNumberFollowsThePointerAndAClickOnTheSquareOrTheNumberPicksBehindTheOpenGallery)
 {
-    GameFixture f(squares(20));
+    GameFixture f(squares(80));
     ASSERT_TRUE(f.Load());
     Game& g = *f.game;
     g.AllShapesPicture.Cls();
     g.DrawGalleryPage();
     const auto page = g.AllShapesPicture.Image();
-    g.AllShapes_MouseMove(0, 0, 3 * 720 + 100, 720 + 100); // row 2, column 4: figure 12
-    EXPECT_EQ(g.Label1Caption, "    12");
-    g.AllShapes_MouseMove(0, 0, 5 * 720 + 100, 2 * 720 + 100); // figure 22 is not there
-    EXPECT_EQ(g.Label1Caption, "");
+    // Row 2, column 4 is figure 12; beside the eighth column and under the eighth row is no square.
+    for (auto [x, y, label] : {std::tuple{3 * 720 + 100, 720 + 100, "    12"}, {5770, 100, ""}, {100, 5765, ""}}) {
+        g.AllShapes_MouseMove(0, 0, static_cast<float>(x), static_cast<float>(y));
+        EXPECT_EQ(g.Label1Caption, label) << x << "," << y;
+        g.GalleryShown = true;
+        g.AllShapes_MouseUp(LeftButton, 0, static_cast<float>(x), static_cast<float>(y));
+        EXPECT_EQ(g.CurrentFigure, 12) << x << "," << y;
+    }
+    g.GoToFigure(1);
+    g.AllShapes_MouseMove(0, 0, 3 * 720 + 100, 720 + 100);
     g.DesignMode = 1;
     g.PieceX[3] += 30;
-    g.GalleryShown = true;
-    g.AllShapes_MouseUp(LeftButton, 0, 3 * 720 + 100, 720 + 100);
-    EXPECT_EQ(g.TarKalCaption, "Kalido (12 of 20)");
-    EXPECT_EQ(g.PieceX, g.HomeX);
-    EXPECT_EQ(g.DesignMode, 0);
-    EXPECT_TRUE(g.GalleryShown);
+    g.Label1_MouseUp(LeftButton, 0, 5, 5); // the pointer on the number itself
+    EXPECT_EQ(g.TarKalCaption, "Kalido (12 of 80)");
+    EXPECT_EQ(std::tuple(g.PieceX, g.DesignMode, g.GalleryShown), std::tuple(g.HomeX, 0, true));
     EXPECT_EQ(g.AllShapesPicture.Image(), page) << "the page stays as it was";
+    g.Label1_MouseUp(RightButton, 0, 5, 5);
+    EXPECT_FALSE(g.GalleryShown);
+    g.GalleryShown = true;
     g.AllShapes_MouseUp(RightButton, 0, 100, 100);
     EXPECT_FALSE(g.GalleryShown);
 }
@@ -123,4 +132,14 @@ TEST(Gallery, theWheelScrollsThePageAndEscapeHidesTheWindow)
     QTest::keyClick(&gallery, Qt::Key_Escape);
     EXPECT_FALSE(g.GalleryShown);
     EXPECT_FALSE(gallery.isVisible());
+}
+
+TEST(Gallery, opensBesideTheFrameWindowOrElseWhereItLeavesTheTargetInSight)
+{
+    const QRect frame(0, 0, 272, 432), target(5, 145, 260, 300);
+    const QSize outer(403, 406);
+    for (auto [screen, place] : {std::pair{QRect(0, 0, 1280, 1024), QPoint(272, 0)},
+                                 {QRect(0, 0, 600, 1024), QPoint(5, 445)}, // under the target
+                                 {QRect(0, 0, 500, 500), QPoint(97, 0)}})  // no room: as far right as it goes
+        EXPECT_EQ(GalleryPlace(frame, target, outer, screen), place) << screen.width() << "x" << screen.height();
 }

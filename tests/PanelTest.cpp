@@ -1,8 +1,11 @@
-// The command panel: hover highlighting, the dispatcher, and the difficulty levels.
+// The command panel: hover highlighting, the dispatcher and what each command does, and the
+// difficulty levels.
 #include "TestHost.h"
 
 #include "app/DisplayPlatform.h"
 #include "app/PanelLayout.h"
+
+#include <QDir>
 
 using namespace kalido;
 using namespace kalido::test;
@@ -38,14 +41,30 @@ protected:
         g().MenuButx_MouseDown(i, button, 0, 5, 5);
         g().MenuButx_MouseUp(i, button, 0, 5, 5);
     }
+    // What the player heard and saw open, in that order of kinds: sounds, file dialogs, the first
+    // lines of messages, windows, help files.
+    std::string trace()
+    {
+        std::string t;
+        auto add = [&](const std::string& s) { t += (t.empty() ? "" : " ") + s; };
+        for (const auto& command : f.fake.media.commands)
+            add(command.substr(command.rfind('/') + 1, command.size() - command.rfind('/') - 5));
+        for (auto mode : f.fake.dialogs.fileDialogs)
+            add(mode == FileDialogMode::Open ? "open-dialog" : "save-dialog");
+        for (const auto& m : f.fake.dialogs.shown)
+            add(m.text.substr(0, m.text.find('\n')));
+        for (const auto& form : f.fake.forms.shown)
+            add(form);
+        for (const auto& file : f.fake.help.shown)
+            add(file.substr(g().AppDir.size()));
+        return t;
+    }
 
     GameFixture f;
 };
 
 TEST_F(Panel, theHoveredButtonLightsUpAndStaysLitUntilThePointerReachesAnother)
 {
-    for (const auto& button : PanelButtons)
-        EXPECT_TRUE(Game::IsCommandWord(button.word)) << button.word << " would do nothing";
     EXPECT_EQ(g().MenuButx[0].Tag, " 12632256") << "the hover colour, light grey, as text";
     EXPECT_EQ(g().MenuButx[1].Tag, " " + std::to_string(Face));
     g().MenuButx_MouseUp(buttonOf("Right"), LeftButton, 0, 5, 5);
@@ -58,64 +77,64 @@ TEST_F(Panel, theHoveredButtonLightsUpAndStaysLitUntilThePointerReachesAnother)
     EXPECT_EQ(g().HotButton, 7);
 }
 
-TEST_F(Panel, navigationNeverWrapsAndEveryFigureShownSendsThePiecesHome)
+TEST_F(Panel, eachCommandDoesWhatItsWordSaysAndGivesTheKeysBackToTheBoard)
 {
     struct Case {
-        int from;
+        int from; // the figure shown before, with a piece moved, in design mode, sound on
         const char* word;
-        int button, to;
-        bool shown;
+        int button, figure;
+        const char* pieces; // "home", "figure" (laid out as the figure) or "moved" (as they were)
+        int design;
+        std::string trace;
     };
-    for (const Case& c : {Case{1, "Left", LeftButton, 1, false}, Case{3, "Right", LeftButton, 3, false},
-                          Case{1, "Right", LeftButton, 2, true}, Case{3, "Left", RightButton, 2, true},
-                          Case{3, "Last", LeftButton, 3, true}, Case{2, "First", RightButton, 1, true},
-                          Case{1, "Random", LeftButton, 3, true}}) {
+    const int L = LeftButton, R = RightButton;
+    for (const Case& c : {Case{2, "First", L, 1, "home", 0, "whoosh1"},
+                          Case{2, "Left", L, 1, "home", 0, "whoosh1"},
+                          Case{1, "Left", L, 1, "moved", 1, ""},
+                          Case{2, "Right", R, 3, "home", 0, "whoosh1"},
+                          Case{3, "Right", L, 3, "moved", 1, ""},
+                          Case{3, "Last", L, 3, "home", 0, "whoosh1"},
+                          Case{2, "Random", L, 3, "home", 0, "whoosh1"},
+                          Case{2, "Random", R, 2, "moved", 1, "AllShapes"},
+                          Case{2, "Reset", L, 2, "home", 1, "whoosh1"},
+                          Case{2, "Copy", R, 2, "figure", 1, "whoosh1"},
+                          Case{2, "Open new Kalido file", L, 2, "moved", 1, "click2 open-dialog"},
+                          Case{2, "Save Kalido file as", L, 2, "moved", 1, "click2 save-dialog"},
+                          Case{2, "Remove existing Kalido", L, 2, "moved", 1, "Remove this Kalido ( 2) ?"},
+                          Case{2, "Append existing Kalido", L, 2, "moved", 1, "click2 Kalido is too wide or too tall"},
+                          Case{2, "Help", L, 2, "moved", 1, "kalido.html"},
+                          Case{2, "About", L, 2, "moved", 1, "click2 About"},
+                          Case{2, "Sound", R, 2, "moved", 1, ""},
+                          Case{2, "Normal", L, 2, "moved", 1, ""},
+                          Case{2, "Easy", L, 2, "moved", 1, "click2"},
+                          Case{2, "Very easy", L, 2, "moved", 1, "GiveUp"}}) {
         g().GoToFigure(c.from);
         g().DesignMode = 1;
         g().PieceX[3] += 20;
         g().SoundOn = 1;
         f.fake.media.commands.clear();
+        f.fake.dialogs.shown.clear();
+        f.fake.dialogs.fileDialogs.clear();
+        f.fake.dialogs.answers = {MsgAnswer::Cancel};
+        f.fake.forms.shown.clear();
+        f.fake.help.shown.clear();
         f.fake.chance.draws = {0.99999};
         const int focused = f.fake.forms.boardFocused;
         use(c.word, c.button);
-        g().SoundOn = 0;
-        EXPECT_EQ(g().CurrentFigure, c.to) << c.word << " from " << c.from;
-        EXPECT_EQ(g().PieceX[3] == g().HomeX[3], c.shown) << c.word << " from " << c.from;
-        EXPECT_EQ(g().DesignMode, c.shown ? 0 : 1) << c.word << " from " << c.from;
-        EXPECT_EQ(f.fake.media.commands,
-                  c.shown ? std::vector<std::string>{play("whoosh1")} : std::vector<std::string>{});
-        EXPECT_EQ(f.fake.forms.boardFocused, focused + 1) << "the board takes the keys after every command";
+        const int n = g().CurrentFigure;
+        const char* pieces = g().PieceX == g().HomeX                ? "home"
+                             : g().PieceX[3] == g().FigX[n][3] + 50 ? "figure"
+                                                                    : "moved";
+        EXPECT_EQ(std::tuple(n, std::string(pieces), g().DesignMode, trace()),
+                  std::tuple(c.figure, std::string(c.pieces), c.design, c.trace))
+            << c.word << " from " << c.from;
+        EXPECT_EQ(f.fake.forms.boardFocused, focused + 1) << c.word;
+        EXPECT_EQ(g().SoundOn == 1, c.word != std::string("Sound")) << c.word;
+        EXPECT_EQ(g().MenuButx[buttonOf("Sound")].Latched, false) << "latched only by a press of its own";
     }
-}
-
-TEST_F(Panel, randomWithTheRightButtonOpensTheGalleryAtItsFirstPageAndTheTargetAtThePageLastShown)
-{
-    g().GalleryOffset = 40;
-    g().TargetKal_MouseUp(1, LeftButton, 0, 5, 5);
-    g().TargetKal_MouseUp(1, RightButton, 0, 5, 5);
-    EXPECT_EQ(g().GalleryOffset, 40);
-    use("Random", RightButton);
-    EXPECT_EQ(g().GalleryOffset, 0);
-    EXPECT_EQ(f.fake.forms.shown, (std::vector<std::string>{"AllShapes", "AllShapes"}));
-    EXPECT_EQ(g().CurrentFigure, 1);
-}
-
-TEST_F(Panel, soundLatchesWhileOnAboutAndHelpOpenTheirWindows)
-{
+    g().SoundOn = 0;
     use("Sound");
-    EXPECT_EQ(g().SoundOn, 1);
-    EXPECT_TRUE(g().MenuButx[buttonOf("Sound")].Latched);
-    int focusedWhileOpen = -1;
-    f.fake.forms.whileOpen = [&] { focusedWhileOpen = f.fake.forms.boardFocused; };
-    use("About");
-    EXPECT_EQ(f.fake.forms.shown, std::vector<std::string>{"About"});
-    EXPECT_EQ(f.fake.forms.boardFocused, focusedWhileOpen + 1) << "the focus returns once the box is closed";
-    use("Help");
-    EXPECT_EQ(f.fake.help.shown, std::vector<std::string>{g().AppDir + "kalido.html"});
-    use("Sound");
-    EXPECT_EQ(g().SoundOn, 0);
-    EXPECT_FALSE(g().MenuButx[buttonOf("Sound")].Latched);
-    EXPECT_EQ(f.fake.media.commands, std::vector<std::string>{play("click2")}) << "only the About box clicks";
+    EXPECT_TRUE(g().MenuButx[buttonOf("Sound")].Latched) << "latched while on";
 }
 
 TEST_F(Panel, aDifficultyRedrawsWhatItChangesAndUnlocksTheBoardButTheLevelInForceChangesNothing)
@@ -157,18 +176,22 @@ TEST_F(Panel, aDifficultyRedrawsWhatItChangesAndUnlocksTheBoardButTheLevelInForc
     EXPECT_EQ(g().PStandardCaption, "Play difficulty: VERY EASY");
 }
 
-TEST_F(Panel, atEasyAFigureShownOnPiecesThatAlreadyLieAsItStaysPlayable)
+TEST_F(Panel, aPatternIsNoFileToOpenOrSaveAndACopyNamedWithoutExtensionIsAShapesFile)
 {
-    use("Easy");
-    for (const char* word : {"Right", "Last", "First", "Random"}) {
-        const int next = word == std::string("Right") ? g().CurrentFigure + 1 : word == std::string("Last") ? 3 : 1;
-        f.fake.chance.draws = {0.0};
-        PlaceAsFigure(g(), next, 100, 100);
-        use(word);
-        EXPECT_EQ(g().CurrentFigure, next) << word;
-        EXPECT_TRUE(g().Picture1Enabled) << word;
-        EXPECT_TRUE(f.fake.dialogs.shown.empty()) << word;
+    f.WriteShapes(ShapesWithRecords({}), "*.kal"); // as an earlier version could write it
+    for (const std::string& pick : {std::string("*.kal"), f.Path("*.kal"), f.Path("a?.kal")}) {
+        f.fake.dialogs.picks = {pick, pick};
+        use("Save Kalido file as");
+        use("Open new Kalido file");
     }
+    EXPECT_EQ(std::tuple(g().ShapesFile, g().FigureCount), std::tuple(std::string("KALIDO.kal"), 3));
+    EXPECT_EQ(trace(), "save-dialog open-dialog save-dialog open-dialog save-dialog open-dialog");
+    EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files).size(), 2) << "nothing written";
+    f.fake.dialogs.picks = {f.Path("copy")};
+    use("Save Kalido file as");
+    ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.fake.dialogs.shown[0].text, "KALIDO.kal\n\rcopied as:\n\r" + f.Path("copy.kal"));
+    EXPECT_EQ(ReadWholeFile(f.Path("copy.kal")), ReadWholeFile(f.Path("KALIDO.kal")));
 }
 
 TEST(DisplayPlatform, aWaylandSessionThatOffersAnXServerRunsOnItUnlessThePlayerChoseAPlatform)

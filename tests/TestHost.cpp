@@ -3,48 +3,41 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
 
 namespace kalido::test {
+
+namespace {
+
+// The next scripted answer, or the fallback once the script has run out.
+template <typename T> T next(std::deque<T>& script, T fallback)
+{
+    if (script.empty())
+        return fallback;
+    T value = script.front();
+    script.pop_front();
+    return value;
+}
+
+} // namespace
 
 MsgAnswer ScriptedDialogs::MsgBox(const std::string& text, MsgStyle style, const std::string& title)
 {
     shown.push_back({text, style, title});
     if (whileOpen)
         whileOpen();
-    if (answers.empty())
-        return MsgAnswer::Ok;
-    const MsgAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return next(answers, MsgAnswer::Ok);
 }
 
-std::string ScriptedDialogs::ShowFileDialog(FileDialogMode /*mode*/, const std::string& /*filter*/,
+std::string ScriptedDialogs::ShowFileDialog(FileDialogMode mode, const std::string& /*filter*/,
                                             const std::string& initialName)
 {
-    if (picks.empty())
-        return initialName;
-    const std::string pick = picks.front();
-    picks.pop_front();
-    return pick;
+    fileDialogs.push_back(mode);
+    return next(picks, initialName);
 }
 
-double ScriptedChance::Rnd()
-{
-    if (draws.empty())
-        return 0;
-    const double r = draws.front();
-    draws.pop_front();
-    return r;
-}
+double ScriptedChance::Rnd() { return next(draws, 0.0); }
 
-std::string BundledShapes()
-{
-    std::ifstream in(std::string(KALIDO_DATA_DIR) + "/KALIDO.kal", std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
+std::string BundledShapes() { return ReadWholeFile(std::string(KALIDO_DATA_DIR) + "/KALIDO.kal").value_or(""); }
 
 std::string ShapesWithRecords(const std::vector<std::string>& records)
 {

@@ -27,9 +27,10 @@ public:
     MsgAnswer MsgBox(const std::string& text, MsgStyle style, const std::string& title) override;
     std::string ShowFileDialog(FileDialogMode mode, const std::string& filter, const std::string& initialName) override;
     std::vector<ShownMessage> shown;
-    std::deque<MsgAnswer> answers;   // taken in turn; OK when empty
-    std::function<void()> whileOpen; // runs while a box is "open", before it is answered
-    std::deque<std::string> picks;   // the files chosen in the file dialog, in turn; cancelled when empty
+    std::deque<MsgAnswer> answers;           // taken in turn; OK when empty
+    std::function<void()> whileOpen;         // runs while a box is "open", before it is answered
+    std::deque<std::string> picks;           // the files chosen in the file dialog, in turn; cancelled when empty
+    std::vector<FileDialogMode> fileDialogs; // the modes the file dialog was shown in
 };
 
 // Records what the game opens; `whileOpen` runs while a modal window is "open".
