@@ -513,8 +513,12 @@ def gallery_order(figures):
     for fig in figures:
         if fig.category not in CATEGORIES:
             raise SourceError(f"{fig.where}: no category '{fig.category}' (there are {', '.join(CATEGORIES)})")
-    return sorted(figures, key=lambda f: (CATEGORIES.index(f.category), -round(fullness(f), 3),
-                                          len(silhouette(f)), f.name))
+    # Letters and digits keep the order a player looks them up in.
+    def key(f):
+        if f.category in ("letters", "digits"):
+            return (CATEGORIES.index(f.category), 0, 0, f.name)
+        return (CATEGORIES.index(f.category), -round(fullness(f), 3), len(silhouette(f)), f.name)
+    return sorted(figures, key=key)
 
 # ---------------------------------------------------------------- the help's catalogue
 
