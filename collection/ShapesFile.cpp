@@ -38,10 +38,6 @@ Record readRecord(SequentialFile& file, int& line)
     return value;
 }
 
-} // namespace
-
-namespace {
-
 // Stores a counted record as figure n of the collection, or says what keeps it from loading.
 void storeRecord(const Record& value, int line, int n, FigureCollection& c)
 {

@@ -264,14 +264,39 @@ void checkFiles(const GameFixture& f, const Event& e, const Folder& before, int 
         check(now.count(name) == 1, "no file disappears");
 }
 
-GameFixture* startGame(std::unique_ptr<GameFixture>& f)
+// The two games live across inputs, so that their pictures are made once; each input starts them
+// afresh: the folder holds the start files only, start-up runs again on clean pictures, and what
+// start-up leaves as it was (a drag's traces, the gallery's page, the key piece) is put back.
+std::unique_ptr<GameFixture> mainGame, twinGame;
+
+void restart(GameFixture& f)
 {
-    f = std::make_unique<GameFixture>();
+    for (const QString& name : QDir(f.dir.path()).entryList(QDir::Files | QDir::Hidden))
+        QFile::remove(f.dir.filePath(name));
     for (const auto& [name, bytes] : startFiles())
-        f->WriteShapes(bytes, name);
-    SetUpMenuButtons(*f->game, QBColor(7));
-    check(f->Load(), "the game starts");
-    return f.get();
+        f.WriteShapes(bytes, name);
+    Game& g = *f.game;
+    for (Surface* surface : {&g.Picture1, &g.HitImage, &g.TargetKal[0], &g.TargetKal[1], &g.AllShapesPicture})
+        surface->Cls();
+    g.DragFirstMove = 0;
+    g.DragStartX = g.DragStartY = g.LastMouseX = 0;
+    g.LastMouseY = 0;
+    g.DragFromX = g.DragFromY = {};
+    g.DragAnchorX = g.DragAnchorY = 0;
+    g.KeyPiece = 0;
+    g.GalleryOffset = 0;
+    g.GalleryShown = g.VScroll1Enabled = false;
+    g.VScroll1Max = g.VScroll1Value = 0;
+    g.Label1Caption.clear();
+    g.FigureSolved = 0;
+    g.Picture1Enabled = true;
+    SetUpMenuButtons(g, QBColor(7));
+    for (MenuButton& button : g.MenuButx)
+        button.Latched = false;
+    FakeHost& fake = f.fake;
+    fake.dialogs.shown.clear(), fake.forms.shown.clear(), fake.media.commands.clear(), fake.help.shown.clear();
+    fake.chance.seeds.clear();
+    check(f.Load(), "the game starts");
 }
 
 } // namespace
@@ -280,16 +305,23 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);
+    // The game folders are written at every event: in memory where there is a place for it.
+    if (QDir("/dev/shm").exists())
+        qputenv("TMPDIR", "/dev/shm");
+    mainGame = std::make_unique<GameFixture>();
+    twinGame = std::make_unique<GameFixture>();
+    twinGame->game->RepairOnlyWhatMoved = false;
+    std::atexit([] { mainGame.reset(), twinGame.reset(); });
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzedDataProvider in(data, size);
-    std::unique_ptr<GameFixture> mainFixture, twinFixture;
-    GameFixture& f = *startGame(mainFixture);
-    GameFixture& twin = *startGame(twinFixture);
-    twin.game->RepairOnlyWhatMoved = false;
+    GameFixture& f = *mainGame;
+    GameFixture& twin = *twinGame;
+    restart(f);
+    restart(twin);
 
     while (in.remaining_bytes() > 0) {
         const Event e = decode(in);

@@ -239,6 +239,7 @@ std::string QtFileWriter::Replace(const std::string& path, const std::string& co
         ::fsync(dir);
         ::close(dir);
     }
+    // What the name holds now must be all that was given.
     const QFileInfo written(name);
     if (written.size() != size)
         return "The file written holds " + std::to_string(written.size()) + " bytes, not " + std::to_string(size) + ".";
