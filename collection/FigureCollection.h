@@ -32,7 +32,7 @@ std::string FormatRecord(const std::array<double, RecordValues>& values);
 
 // The whole shapes file again, without its n-th figure (the n-th record numbered above 0, as the
 // loader counts) and with the other figures numbered 1, 2, 3 ... in file order; records numbered 0
-// or below keep their number. A title with a comma in it keeps its quotes. Throws ReadError (at
+// or below keep their number. A title with a comma or a line break keeps its quotes. Throws ReadError (at
 // the line of the file read), or TooManyFigures.
 std::string WithoutRecord(SequentialFile& file, int n);
 

@@ -88,6 +88,9 @@ void Game::RemoveFigure()
     std::string shorter;
     try {
         shorter = WithoutRecord(*file, CurrentFigure);
+        SequentialFile again(shorter);
+        FigureCollection check;
+        ReadFigureSection(again, check);
     } catch (const ReadError& error) {
         notRemoved(ReadProblem(error));
         return;

@@ -89,7 +89,9 @@ std::string FormatRecord(const Record& values)
 std::string WithoutRecord(SequentialFile& file, int n)
 {
     const auto [header, title] = readHead(file);
-    std::string text = header + (title.find(',') == std::string::npos ? title : "\"" + title + "\"") + "\r\n";
+    // A title that holds a comma or a line break keeps its quotes, or it would read as more items.
+    const bool quote = title.find_first_of(",\r\n") != std::string::npos;
+    std::string text = header + (quote ? "\"" + title + "\"" : title) + "\r\n";
     // Every figure kept is checked as the loader will read it, so the shorter file loads.
     FigureCollection check;
     int counted = 0;
