@@ -21,7 +21,8 @@ chmod 700 "$XDG_RUNTIME_DIR"
 cd "$build"
 ctest --output-on-failure -j"$(nproc)"
 
-# A minute of fuzzing the shapes-file reading, where clang and its libFuzzer are at hand.
+# A minute of fuzzing the shapes-file reading and one of playing whole games, where clang and its
+# libFuzzer are at hand.
 if command -v clang++ >/dev/null &&
   echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }' |
   clang++ -fsanitize=fuzzer -x c++ - -o /dev/null 2>/dev/null; then
@@ -30,4 +31,9 @@ if command -v clang++ >/dev/null &&
     exit 1
   fi
   grep -E '^#[0-9]+[[:space:]]+DONE|^corpus:' "$src/build/fuzz.log"
+  if ! KALIDO_FUZZ_TARGET=game "$src/fuzz/run.sh" 60 >"$src/build/fuzz-game.log" 2>&1; then
+    tail -n 60 "$src/build/fuzz-game.log"
+    exit 1
+  fi
+  grep -E '^#[0-9]+[[:space:]]+DONE|^corpus-game:' "$src/build/fuzz-game.log"
 fi

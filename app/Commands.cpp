@@ -38,6 +38,9 @@ void Game::MenuButx_MouseUp(int Index, int Button, int /*Shift*/, float /*X*/, f
     if (HotButton == -1)
         return; // no button has been hovered yet
     HotButton = Index;
+    // A drag whose release never reached the board ends where it began: the commands lay out,
+    // measure or store the pieces, and a lifted piece's place holds only its offset from the pointer.
+    EndDragInPlace();
     if (const auto command = Commands().find(MenuButx[Index].ToolTipText); command != Commands().end())
         command->second(*this, Index, Button);
     host_.forms.FocusBoard();
@@ -124,6 +127,7 @@ void Game::TargetKal_MouseUp(int /*Index*/, int Button, int /*Shift*/, float /*X
 {
     if (Button != RightButton)
         return;
+    EndDragInPlace();   // as for a command: a pick lays the pieces out
     ShowGallery(false); // at the page last shown
     host_.forms.FocusBoard();
 }

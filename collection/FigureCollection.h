@@ -30,9 +30,10 @@ inline std::string Str(long long value)
 // One figure record as the game writes it: whole numbers joined by commas, and a line end.
 std::string FormatRecord(const std::array<double, RecordValues>& values);
 
-// The whole shapes file again, without its n-th record (counted over all records, whatever their
-// first value) and with the others numbered 1, 2, 3 ... in file order. A title with a comma in it
-// keeps its quotes. Throws ReadError.
+// The whole shapes file again, without its n-th figure (the n-th record numbered above 0, as the
+// loader counts) and with the other figures numbered 1, 2, 3 ... in file order; records numbered 0
+// or below keep their number. A title with a comma or a line break keeps its quotes. Throws ReadError (at
+// the line of the file read), or TooManyFigures.
 std::string WithoutRecord(SequentialFile& file, int n);
 
 // Thrown by ReadFigureSection at the 501st counted record.

@@ -84,8 +84,9 @@ void Game::RemoveFigure()
     // An empty collection has nothing to remove (and no figure number to ask about).
     if (FigureCount == 0)
         return;
-    if (host_.dialogs.MsgBox("Remove this Kalido (" + Str(CurrentFigure) + ") ?", MsgButtons::YesNo, QuestionTitle) !=
-        MsgAnswer::Yes)
+    // No is the default: a removal cannot be undone.
+    if (host_.dialogs.MsgBox("Remove this Kalido (" + Str(CurrentFigure) + ") ?",
+                             MsgStyle(MsgButtons::YesNo, MsgIcon::None, 1), QuestionTitle) != MsgAnswer::Yes)
         return;
     auto notRemoved = [&](const std::string& why) { ReportNotDone("Kalido not removed", FullPath(ShapesFile), why); };
     auto file = SequentialFile::Open(FullPath(ShapesFile));
@@ -93,8 +94,7 @@ void Game::RemoveFigure()
         notRemoved("The file cannot be read.");
         return;
     }
-    // The shorter file must load as it will be read (records numbered 0 or below count again
-    // once renumbered); it is written in full beside the old one and takes its place in one step.
+    // The shorter file is made whole, and checked to load, before it takes the old one's place.
     std::string shorter;
     try {
         shorter = WithoutRecord(*file, CurrentFigure);

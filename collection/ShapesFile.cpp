@@ -38,6 +38,26 @@ Record readRecord(SequentialFile& file, int& line)
     return value;
 }
 
+// Stores a counted record as figure n of the collection, or says what keeps it from loading.
+void storeRecord(const Record& value, int line, int n, FigureCollection& c)
+{
+    for (int k = 0; k < PieceCount; ++k) {
+        // The piece values are 16-bit whole numbers; the figure's corner may be any number.
+        const auto orient = ToInteger(value[3 + 3 * k]);
+        const auto px = ToInteger(value[4 + 3 * k]), py = ToInteger(value[5 + 3 * k]);
+        const auto x = px ? ToInteger(*px - value[1]) : std::nullopt;
+        const auto y = py ? ToInteger(*py - value[2]) : std::nullopt;
+        if (!orient || !x || !y)
+            throw ReadError{line, "a value of the record does not fit a 16-bit whole number"};
+        if (*orient < 0 || *orient >= OrientCount)
+            throw ReadError{line, "piece " + std::to_string(k) + " has the orientation " + std::to_string(*orient) +
+                                      ", which is not 0 to 7"};
+        c.FigOrient[n][k] = *orient;
+        c.FigX[n][k] = *x;
+        c.FigY[n][k] = *y;
+    }
+}
+
 } // namespace
 
 void ReadFigureSection(SequentialFile& file, FigureCollection& c)
@@ -51,22 +71,7 @@ void ReadFigureSection(SequentialFile& file, FigureCollection& c)
             continue;
         if (c.FigureCount == MaxFigures)
             throw TooManyFigures{};
-        const int n = ++c.FigureCount;
-        for (int k = 0; k < PieceCount; ++k) {
-            // The piece values are 16-bit whole numbers; the figure's corner may be any number.
-            const auto orient = ToInteger(value[3 + 3 * k]);
-            const auto px = ToInteger(value[4 + 3 * k]), py = ToInteger(value[5 + 3 * k]);
-            const auto x = px ? ToInteger(*px - value[1]) : std::nullopt;
-            const auto y = py ? ToInteger(*py - value[2]) : std::nullopt;
-            if (!orient || !x || !y)
-                throw ReadError{line, "a value of the record does not fit a 16-bit whole number"};
-            if (*orient < 0 || *orient >= OrientCount)
-                throw ReadError{line, "piece " + std::to_string(k) + " has the orientation " + std::to_string(*orient) +
-                                          ", which is not 0 to 7"};
-            c.FigOrient[n][k] = *orient;
-            c.FigX[n][k] = *x;
-            c.FigY[n][k] = *y;
-        }
+        storeRecord(value, line, ++c.FigureCount, c);
     }
 }
 
@@ -84,19 +89,30 @@ std::string FormatRecord(const Record& values)
 std::string WithoutRecord(SequentialFile& file, int n)
 {
     const auto [header, title] = readHead(file);
-    std::string text = header + (title.find(',') == std::string::npos ? title : "\"" + title + "\"") + "\r\n";
-    int read = 0, written = 0;
+    // A title that holds a comma or a line break keeps its quotes, or it would read as more items.
+    const bool quote = title.find_first_of(",\r\n") != std::string::npos;
+    std::string text = header + (quote ? "\"" + title + "\"" : title) + "\r\n";
+    // Every figure kept is checked as the loader will read it, so the shorter file loads.
+    FigureCollection check;
+    int counted = 0;
     while (!file.AtEnd()) {
         int line = 0;
         Record value = readRecord(file, line);
         for (const double v : value)
             if (!(std::abs(v) < 1e9))
                 throw ReadError{line, "a value of the record is too large"};
-        if (++read == n)
-            continue;
-        value[0] = ++written;
+        if (value[0] > 0) {
+            if (++counted == n)
+                continue;
+            value[0] = counted < n ? counted : counted - 1;
+            if (value[0] > MaxFigures)
+                throw TooManyFigures{};
+            storeRecord(value, line, static_cast<int>(value[0]), check);
+        }
         text += FormatRecord(value);
     }
+    if (counted < n)
+        throw ReadError{file.Line(), "the file holds no figure " + std::to_string(n)};
     return text;
 }
 

@@ -16,6 +16,7 @@ seed() { cat >"$out/$1"; }
 { header; title; } | seed valid-empty-collection
 { header; title; records 3; } | tr -d '\r' | seed valid-lf-line-ends
 { header; crlf '"Kalido, figures"'; records 2; } | seed title-with-comma
+{ header; crlf '"Kalido' 'figures"'; records 3; } | seed title-over-two-lines
 { header; title; crlf 0,60,60,5,60,60,3,60,60,7,128,94,1,94,128,1,60,162,7,128,128,7,162,60; records 1; } | seed record-numbered-0
 { header; title; records 1; crlf 2,60,60,5,60,60,3,60,60,7,128,94,1,94,128,1,60,162,7; } | seed record-cut-short
 { header; title; crlf 1,60,60,5,60,60,3,x,60,7,128,94,1,94,128,1,60,162,7,128,128,7,162,60; } | seed value-not-a-number

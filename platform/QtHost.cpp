@@ -19,9 +19,13 @@
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cstring>
 #include <map>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace kalido {
 
@@ -223,18 +227,54 @@ int WaveMilliseconds(const std::string& path)
     }
 }
 
+namespace {
+
+std::string failed(const QFileDevice& file) { return file.errorString().toStdString(); }
+
+std::string failedErrno() { return std::strerror(errno); }
+
+} // namespace
+
 std::string QtFileWriter::Replace(const std::string& path, const std::string& content)
 {
     const QString name = QString::fromStdString(path);
     const QFileInfo info(name);
-    if (info.exists() && !info.isWritable())
+    // A file that grants no one writing is kept, also from a user who could write it anyway.
+    constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (info.exists() && (!info.isWritable() || !(info.permissions() & anyWrite)))
         return "The file is read-only.";
+    // The new content goes into a file of its own that takes the old one's place in one rename,
+    // and only once every step has been seen to succeed; until then the old file is untouched,
+    // and a file not committed is discarded. Unbuffered, each write reaches the system at once, so
+    // a full disk or a size limit fails the write here instead of a flush inside commit().
     QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString().toStdString();
-    if (file.write(content.data(), static_cast<qint64>(content.size())) != static_cast<qint64>(content.size()) ||
-        !file.commit())
-        return file.errorString().toStdString();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed(file);
+    const auto size = static_cast<qint64>(content.size());
+    for (qint64 done = 0; done < size;) {
+        const qint64 written = file.write(content.data() + done, size - done);
+        if (written <= 0)
+            return failed(file);
+        done += written;
+    }
+    if (file.error() != QFileDevice::NoError || !file.flush())
+        return failed(file);
+    // On disk before it is renamed, so that a crash leaves the old file or the whole new one.
+    if (::fsync(file.handle()) != 0)
+        return failedErrno();
+    if (!file.commit())
+        return failed(file);
+    // The rename on disk too. A failure here is not reported: both the old and the new file are
+    // whole, and the new one is in place for this run.
+    const QString folder = QFileInfo(info.exists() ? info.canonicalFilePath() : info.absoluteFilePath()).absolutePath();
+    if (const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    // What the name holds now must be all that was given.
+    const QFileInfo written(name);
+    if (written.size() != size)
+        return "The file written holds " + std::to_string(written.size()) + " bytes, not " + std::to_string(size) + ".";
     return {};
 }
 

@@ -9,7 +9,7 @@ case "${1:-run}" in
   run) ;;
   test) packages+=(libgtest-dev libbenchmark-dev python3 librsvg2-bin desktop-file-utils appstream) ;;
   package) packages+=(librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian man-db) ;;
-  fuzz) packages+=(clang libclang-rt-dev) ;;
+  fuzz) packages+=(clang libclang-rt-dev libgtest-dev) ;;
   screen) packages+=(xvfb xdotool imagemagick x11-utils openbox) ;;
   bench) packages+=(libbenchmark-dev xvfb) ;;
   sounds) packages+=(sox) ;;
