@@ -78,18 +78,6 @@ TEST(Startup, aMissingEmptyOrUnreadableShapesFileIsNotFoundAndNothingStarts)
     }
 }
 
-TEST(Startup, theFirstFigureIsDrawnFromTheWholeCollectionAfterReseedingFromTheClock)
-{
-    for (const auto& [r, expected] : std::vector<std::pair<double, int>>{{0.0, 1}, {0.5, 2}, {0.99999, 3}}) {
-        GameFixture f;
-        f.fake.chance.time = 3600.25;
-        f.fake.chance.draws = {r};
-        ASSERT_TRUE(f.Load());
-        EXPECT_EQ(f.game->CurrentFigure, expected) << "r = " << r;
-        EXPECT_EQ(f.fake.chance.seeds, std::vector<double>{3600.25});
-    }
-}
-
 TEST(SequentialFile, numbersAreDecimalAndIntegersRoundHalfToEvenWithinSixteenBits)
 {
     for (const char* text : {"abc", "1.2.3", "1,,2", "1e999", "0x10", ""}) {
