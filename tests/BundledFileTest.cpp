@@ -43,33 +43,6 @@ TEST_F(BundledFile, homesLieInsideTheDropBounds)
     }
 }
 
-// Every figure, laid out on the board, passes the designer's checks: the figure checks in CTest
-// judge the figures themselves (size, overlaps, gaps, repeats).
-TEST_F(BundledFile, everyFigurePassesTheDesignersChecks)
-{
-    Game& game = *f.game;
-    EXPECT_GE(game.FigureCount, 200);
-    for (int n = 1; n <= game.FigureCount; ++n) {
-        SCOPED_TRACE("figure " + std::to_string(n));
-        game.CurrentFigure = static_cast<std::int16_t>(n);
-        game.ShowFigure();
-        game.CopyFigure();
-        int left = 9999, top = 9999, right = -1, bottom = -1;
-        for (int i = 0; i < 7; ++i) {
-            game.BuildPiecePoly(i, game.PiecePoly);
-            for (int m = 0; m <= 4; ++m) {
-                left = std::min(left, game.PiecePoly[m].x);
-                right = std::max(right, game.PiecePoly[m].x);
-                top = std::min(top, game.PiecePoly[m].y);
-                bottom = std::max(bottom, game.PiecePoly[m].y);
-            }
-        }
-        EXPECT_LE(std::max(right - left, bottom - top), 320);
-        EXPECT_EQ(game.FindIsolation(), -1) << "a piece or a cluster stands apart";
-        EXPECT_GE(game.CoveragePercent(left, top, right, bottom), 20);
-    }
-}
-
 namespace {
 
 using Arrangement = PerPiece<kalido::Placing>;
