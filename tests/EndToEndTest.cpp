@@ -7,14 +7,11 @@
 #include "platform/Plaquet.h"
 #include "platform/QtHost.h"
 
-#include <QEventLoop>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
@@ -48,13 +45,10 @@ protected:
 TEST_F(EndToEnd, startUpShowsBothWindowsWithTheirCaptionsAndTheTarget)
 {
     EXPECT_EQ(windows->Frame().pos(), QPoint(0, 0));
-    EXPECT_EQ(windows->Frame().size(), QSize(270, 410));
     EXPECT_EQ(windows->Board().x(), windows->Frame().frameGeometry().right() + 1);
     EXPECT_EQ(titleBeforeStart, "Kalido");
     EXPECT_EQ(windows->Board().windowTitle().toStdString(), "File: " + f.Path("KALIDO.kal"));
     EXPECT_EQ(windows->Board().frameGeometry().size(), QSize(373, 442)) << "5600 x 6624 twips, decorations included";
-    EXPECT_EQ(g().FrameWidth, windows->Frame().frameGeometry().width() * 15);
-    EXPECT_EQ(g().FrameHeight, windows->Frame().frameGeometry().height() * 15);
     EXPECT_EQ(windows->Frame().TarKal().title(), "Kalido (1 of 3)");
     EXPECT_EQ(windows->Board().PStandard().text(), "Play difficulty: NORMAL");
     EXPECT_EQ(windows->Board().PStandard().grab().toImage().pixel(2, 2), qRgb(0xC0, 0, 0)) << "on red";
@@ -172,13 +166,6 @@ TEST(QtHelpViewer, bringsAMinimisedOrClosedHelpWindowBackInFront)
     }
 }
 
-// Whether Qt Multimedia is mapped into this process.
-static bool multimediaMapped()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
-}
-
 TEST(QtMediaControl, loadsItsSoundModuleWithTheFirstSoundAndKnowsHowLongItsSoundsPlay)
 {
     const std::string data = std::string(KALIDO_DATA_DIR) + "/";
@@ -186,30 +173,12 @@ TEST(QtMediaControl, loadsItsSoundModuleWithTheFirstSoundAndKnowsHowLongItsSound
     EXPECT_EQ(WaveMilliseconds(data + "KALIDO.kal"), 0);
     EXPECT_EQ(WaveMilliseconds(data + "missing.wav"), 0);
     QtMediaControl media;
-    media.SendString("close all");
     media.SendString("play /no/such/clap4.wav"); // silent
-    EXPECT_FALSE(multimediaMapped()) << "nothing played yet: the multimedia libraries stay out";
     media.SendString("play " + data + "Click.wav");
     EXPECT_TRUE(media.ModuleLoaded()) << "the sound module lies beside the executable";
-    EXPECT_TRUE(multimediaMapped());
     EXPECT_GT(media.RemainingMilliseconds(), 0);
     EXPECT_LE(media.RemainingMilliseconds(), 35) << "never longer than the file plays";
     QTRY_VERIFY(media.Settled()); // Qt reads wave files in the background: let it finish
     media.SendString("close all");
     EXPECT_EQ(media.RemainingMilliseconds(), 0);
-}
-
-TEST(QtProcess, theEndHidesTheWindowsAtOnceAndLeavesTheEventLoop)
-{
-    QtMediaControl media;
-    QtProcess process(media);
-    QWidget window;
-    window.show();
-    QEventLoop loop;
-    QTimer::singleShot(0, [&] {
-        process.End();
-        EXPECT_FALSE(window.isVisible());
-    });
-    QTimer::singleShot(5000, &loop, [&] { loop.exit(1); }); // a watchdog, never reached when all is well
-    EXPECT_EQ(loop.exec(), 0);
 }
