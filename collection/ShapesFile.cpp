@@ -144,7 +144,7 @@ Game::LoadResult Game::LoadFigures()
 {
     const FigureLoad load = ReadFigures(FullPath(ShapesFile));
     if (load.tooMany) {
-        host_.dialogs.MsgBox("Cannot handle more than 500 Zuzuzaz", MsgButtons::Ok, AppTitle);
+        host_.dialogs.MsgBox("Cannot handle more than 500 Kalido", MsgButtons::Ok, AppTitle);
         host_.process.End();
         return LoadResult::Ended;
     }

@@ -155,7 +155,7 @@ TEST(FigureSection, theFiveHundredAndFirstCountedFigureIsRefused)
     GameFixture f(ShapesWithRecords(records));
     EXPECT_FALSE(f.Load());
     ASSERT_EQ(f.fake.dialogs.shown.size(), 1u);
-    EXPECT_EQ(f.fake.dialogs.shown[0].text, "Cannot handle more than 500 Zuzuzaz");
+    EXPECT_EQ(f.fake.dialogs.shown[0].text, "Cannot handle more than 500 Kalido");
     EXPECT_EQ(f.fake.process.ends, 1);
 }
 
