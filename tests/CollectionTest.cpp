@@ -12,17 +12,7 @@
 using namespace kalido;
 using namespace kalido::test;
 
-class Collection : public LoadedGame {
-protected:
-    std::string shapes() { return *ReadWholeFile(f.Path("KALIDO.kal")); }
-    std::vector<std::string> said() // the messages shown so far, first lines only
-    {
-        std::vector<std::string> texts;
-        for (const auto& m : f.fake.dialogs.shown)
-            texts.push_back(m.text.substr(0, m.text.find('\n')));
-        return texts;
-    }
-};
+class Collection : public LoadedGame {};
 
 // Puts a real refusal of the disk in force until the guard returned goes: a file-size limit (writes
 // fail with EFBIG), a folder that takes no new files (root, whose writes pass any folder's

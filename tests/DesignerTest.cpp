@@ -6,17 +6,7 @@
 using namespace kalido;
 using namespace kalido::test;
 
-class Designer : public LoadedGame {
-protected:
-    std::string shapes() { return *ReadWholeFile(f.Path("KALIDO.kal")); }
-    std::vector<std::string> said() // the messages shown so far, first lines only
-    {
-        std::vector<std::string> texts;
-        for (const auto& m : f.fake.dialogs.shown)
-            texts.push_back(m.text.substr(0, m.text.find('\n')));
-        return texts;
-    }
-};
+class Designer : public LoadedGame {};
 
 TEST_F(Designer, asksAboutWhatLooksWrongAndAppendsOnlyPastEveryQuestionAndTheConfirmation)
 {

@@ -147,6 +147,14 @@ protected:
         g().HitImage.Cls();
         g().DrawBoard();
     }
+    std::string shapes() { return *ReadWholeFile(f.Path("KALIDO.kal")); }
+    std::vector<std::string> said() // the messages shown so far, first lines only
+    {
+        std::vector<std::string> texts;
+        for (const auto& m : f.fake.dialogs.shown)
+            texts.push_back(m.text.substr(0, m.text.find('\n')));
+        return texts;
+    }
 
     GameFixture f;
 };
