@@ -241,34 +241,3 @@ TEST_F(Drawing, eachPieceHasItsOwnColourInTheHitImageAndAtVeryEasyOnTheBoardAndI
     EXPECT_EQ(g().HitTest(static_cast<float>(left + 20), static_cast<float>(top)), NoPiece);
     EXPECT_EQ(g().HitTest(-5, 400), NoPiece);
 }
-
-TEST_F(Drawing, theLevelDecidesAPiecesFillAndDesignModeBlackensTheRim)
-{
-    struct Case {
-        std::int16_t level;
-        bool design;
-        Colour placed, other, rim; // the square (turned right), piece 5 (not), the square's top edge
-    };
-    const Colour board = g().BoardBackColor;
-    for (const Case& c : {Case{NormalLevel, false, QBColor(0), QBColor(0), board},
-                          Case{EasyLevel, false, QBColor(3), QBColor(0), board},
-                          Case{NormalLevel, true, QBColor(0), QBColor(0), QBColor(0)}}) {
-        g().Difficulty = c.level;
-        g().DesignMode = c.design ? 1 : 0;
-        g().Placed = {0, 0, 0, 1, 0, 0, 0};
-        g().Picture1.Cls();
-        g().DrawBoard();
-        auto at = [&](int i) {
-            const auto [x, y] = InsidePiece(g(), i);
-            return g().Picture1.Point(static_cast<int>(x), static_cast<int>(y));
-        };
-        EXPECT_EQ(std::tuple(at(3), at(5)), std::tuple(c.placed, c.other)) << c.level;
-        EXPECT_EQ(g().Picture1.Point(g().OriginX + g().PieceX[3] + 20, g().OriginY + g().PieceY[3]), c.rim) << c.design;
-    }
-    // The designer turns freely: no placement is judged.
-    g().Placed = {0, 0, 0, 1, 0, 0, 0};
-    g().TurnPiece(3);
-    g().TurnPiece(3);
-    EXPECT_EQ(g().Placed[3], 1);
-    EXPECT_EQ(g().Placed[5], 0);
-}

@@ -115,25 +115,6 @@ TEST(Gallery, theNumberFollowsThePointerAndAClickOnTheSquareOrTheNumberPicksBehi
     EXPECT_FALSE(g.GalleryShown);
 }
 
-TEST(Gallery, theWheelScrollsThePageAndEscapeHidesTheWindow)
-{
-    GameFixture f(squares(120));
-    ASSERT_TRUE(f.Load());
-    Game& g = *f.game;
-    g.GalleryShown = true;
-    AllShapes gallery(g, f.fake.screen, nullptr);
-    gallery.show();
-    g.AllShapes_Activate();
-    QWheelEvent down(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                     Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(&gallery.Page(), &down);
-    EXPECT_EQ(g.GalleryOffset, 8) << "a notch of the wheel moves a row";
-    EXPECT_EQ(gallery.VScroll1().value(), g.GalleryOffset);
-    QTest::keyClick(&gallery, Qt::Key_Escape);
-    EXPECT_FALSE(g.GalleryShown);
-    EXPECT_FALSE(gallery.isVisible());
-}
-
 TEST(Gallery, opensBesideTheFrameWindowOrElseWhereItLeavesTheTargetInSight)
 {
     const QRect frame(0, 0, 272, 432), target(5, 145, 260, 300);

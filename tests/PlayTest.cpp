@@ -120,19 +120,6 @@ TEST_F(Play, dropBoundsHoldAtTwentyAndAtThreeHundredThirtyAndSixtyFive)
     }
 }
 
-TEST_F(Play, aPieceDroppedOnAnotherIsKeptAndLiesOnTop)
-{
-    // The square onto the parallelogram, which has the higher index.
-    const float x6 = static_cast<float>(g().OriginX + g().PieceX[6] + 24),
-                y6 = static_cast<float>(g().OriginY + g().PieceY[6] + 10);
-    ASSERT_EQ(g().HitTest(x6, y6), 6);
-    DragBy(g(), 3, g().PieceX[6] - g().PieceX[3], g().PieceY[6] - g().PieceY[3]);
-    EXPECT_EQ(g().HitTest(x6, y6), 3);
-    const int oldX = g().OriginX + g().HomeX[3] + 20, oldY = g().OriginY + g().HomeY[3] + 20;
-    EXPECT_EQ(g().HitTest(static_cast<float>(oldX), static_cast<float>(oldY)), NoPiece) << "its old place is free";
-    EXPECT_EQ(g().Picture1.Point(oldX, oldY), g().BoardBackColor);
-}
-
 TEST_F(Play, aSolvingDropShowsTheFigureExactlyOnALockedBoardApplaudsAndMovesOnToARandomFigure)
 {
     PlaceAsFigure(g(), 1, 120, 150);
