@@ -124,6 +124,17 @@ TEST_F(EndToEnd, aPictureButtonShowsItsNameAndRunsItsCommandOnlyWhenLetGoOverIt)
     EXPECT_EQ(right.FaceColor(), g().MenuButx[1].FaceColor) << "the light has moved on";
 }
 
+TEST_F(EndToEnd, closingEitherWindowClosesTheSoundsSaysThanksWhenSoundIsOnAndEnds)
+{
+    windows->Board().close();
+    EXPECT_EQ(f.fake.process.ends, 1);
+    EXPECT_EQ(f.fake.media.commands, std::vector<std::string>{"close all"}) << "silent: no thanks while sound is off";
+    g().SoundOn = 1;
+    windows->Frame().close();
+    EXPECT_EQ(f.fake.process.ends, 2);
+    EXPECT_EQ(f.fake.media.commands.back(), "play " + g().AppDir + "thank.wav");
+}
+
 TEST(AboutForm, closesOnOkOrOnAPressOfAnyButtonOnTheCreditText)
 {
     FixedScreen screen;
