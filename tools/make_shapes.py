@@ -902,7 +902,7 @@ def tilings_file_text(figures, old_text=""):
         lines += block
     return "".join(line + "\n" for line in lines), counts
 
-def tilings(figures):
+def write_tilings(figures):
     old = ""
     if os.path.exists(TILINGS_FILE):
         with open(TILINGS_FILE) as f:
@@ -971,7 +971,7 @@ def main(argv):
                 print(f"{kind:7}{code}  {corners}   size {max(x for x, _ in pts)}{u} x {max(y for _, y in pts)}{u}")
         return 0
     if argv[0] == "tilings":
-        return 0 if tilings(figures) else 1
+        return 0 if write_tilings(figures) else 1
     if argv[0] == "solve" and len(argv) == 3 and argv[1] in ("A", "B"):
         return 0 if solve_outline(argv[1], argv[2]) else 1
     print(__doc__, file=sys.stderr)
