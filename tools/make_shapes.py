@@ -513,10 +513,12 @@ def gallery_order(figures):
     for fig in figures:
         if fig.category not in CATEGORIES:
             raise SourceError(f"{fig.where}: no category '{fig.category}' (there are {', '.join(CATEGORIES)})")
-    # Letters and digits keep the order a player looks them up in.
+    # Letters and digits keep the order a player looks them up in: the plain alphabet first, then
+    # each style ("Block A", "Small a") as an alphabet of its own.
     def key(f):
         if f.category in ("letters", "digits"):
-            return (CATEGORIES.index(f.category), 0, 0, f.name)
+            style, _, character = f.name.rpartition(" ")
+            return (CATEGORIES.index(f.category), style != "", style, character)
         return (CATEGORIES.index(f.category), -round(fullness(f), 3), len(silhouette(f)), f.name)
     return sorted(figures, key=key)
 
