@@ -528,6 +528,7 @@ HELP_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data
 CATALOGUE_START = "<!-- The figure catalogue: tools/make_shapes.py writes everything down to its end mark. -->"
 CATALOGUE_END = "<!-- The end of the figure catalogue. -->"
 COUNT = re.compile(r"(The collection that comes with the game holds )\d+( figures)")
+CAPTION = re.compile(r"(<i>Kalido \(12 of )\d+(\)</i>)")  # the help's example of the target's caption
 TITLES = {"convex": "Convex shapes", "letters": "Letters", "digits": "Digits", "signs": "Signs and symbols",
           "buildings": "Buildings", "objects": "Objects", "boats": "Boats", "vehicles": "Vehicles",
           "animals": "Animals", "people": "People"}
@@ -539,7 +540,8 @@ def catalogue_html(figures, cols=4):
     out = [CATALOGUE_START, '<h2><a name="catalogue"></a>The figures, by number</h2>',
            f"<p>The collection that comes with the game, {len(figures)} figures in the order of the "
            "gallery: each category goes from the fuller, simpler silhouettes to the ones with more "
-           "notches and limbs.</p>"]
+           "notches and limbs; letters and digits go in the order of the alphabet, each style after the "
+           "plain one.</p>"]
     n = 1
     for cat in CATEGORIES:
         group = [f for f in figures if f.category == cat]
@@ -573,6 +575,7 @@ def help_text(old, figures):
     if start < 0 or end < start:
         raise SourceError(f"data/kalido.html: the catalogue's marks are missing ({CATALOGUE_START})")
     text = old[:start] + catalogue_html(figures) + old[end + len(CATALOGUE_END):]
+    text = CAPTION.sub(lambda m: f"{m.group(1)}{len(figures)}{m.group(2)}", text)
     return COUNT.sub(lambda m: f"{m.group(1)}{len(figures)}{m.group(2)}", text)
 
 # ---------------------------------------------------------------- commands
