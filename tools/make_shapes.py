@@ -575,8 +575,8 @@ def help_text(old, figures):
     if start < 0 or end < start:
         raise SourceError(f"data/kalido.html: the catalogue's marks are missing ({CATALOGUE_START})")
     text = old[:start] + catalogue_html(figures) + old[end + len(CATALOGUE_END):]
-    text = CAPTION.sub(lambda m: f"{m.group(1)}{len(figures)}{m.group(2)}", text)
-    return COUNT.sub(lambda m: f"{m.group(1)}{len(figures)}{m.group(2)}", text)
+    counted = lambda m: f"{m.group(1)}{len(figures)}{m.group(2)}"
+    return COUNT.sub(counted, CAPTION.sub(counted, text))
 
 # ---------------------------------------------------------------- commands
 
